@@ -1,0 +1,233 @@
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr unsigned file_count = 9;
+
+std::string read_file(const fs::path &path)
+{
+	std::ifstream in(path, std::ios::binary);
+	std::ostringstream text;
+	text << in.rdbuf();
+	return text.str();
+}
+
+std::string file_name(unsigned j)
+{
+	return "x_" + std::to_string(j) + ".csv";
+}
+
+std::string expected_file(unsigned j)
+{
+	return read_file(fs::path(EXPECTED_DIR) / file_name(j));
+}
+
+struct Outcome {
+	int status = -1;
+	std::string out;
+	std::string err;
+};
+
+// A fresh temporary folder per test: the program runs in work/, and its
+// standard output and error are captured beside it.
+class Program : public testing::Test {
+      protected:
+	void SetUp() override
+	{
+		std::string tmpl =
+		    (fs::temp_directory_path() / "convolution_demo.XXXXXX")
+			.string();
+		ASSERT_NE(mkdtemp(tmpl.data()), nullptr)
+		    << std::strerror(errno);
+		base = tmpl;
+		work = base / "work";
+		fs::create_directory(work);
+	}
+
+	void TearDown() override
+	{
+		fs::remove_all(base);
+	}
+
+	Outcome run()
+	{
+		const std::string out_path = base / "stdout";
+		const std::string err_path = base / "stderr";
+		const std::string emulator = PROGRAM_EMULATOR;
+		pid_t pid = fork();
+		if (pid == 0) {
+			int out = open(out_path.c_str(),
+			               O_WRONLY | O_CREAT | O_TRUNC, 0644);
+			int err = open(err_path.c_str(),
+			               O_WRONLY | O_CREAT | O_TRUNC, 0644);
+			if (out < 0 || err < 0 || dup2(out, 1) < 0 ||
+			    dup2(err, 2) < 0 || chdir(work.c_str()) != 0)
+				_exit(126);
+			if (emulator.empty())
+				execl(PROGRAM_PATH, PROGRAM_PATH,
+				      static_cast<char *>(nullptr));
+			else
+				execl(emulator.c_str(), emulator.c_str(),
+				      PROGRAM_PATH,
+				      static_cast<char *>(nullptr));
+			_exit(127);
+		}
+		Outcome r;
+		int wstatus = 0;
+		if (pid < 0 || waitpid(pid, &wstatus, 0) != pid) {
+			ADD_FAILURE() << "cannot run " << PROGRAM_PATH;
+			return r;
+		}
+		r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+		r.out = read_file(out_path);
+		r.err = read_file(err_path);
+		return r;
+	}
+
+	void expect_exact_except(const std::set<unsigned> &skipped)
+	{
+		for (unsigned j = 0; j < file_count; j++) {
+			if (skipped.count(j) != 0)
+				continue;
+			EXPECT_EQ(read_file(work / file_name(j)),
+			          expected_file(j))
+			    << file_name(j);
+		}
+	}
+
+	fs::path base;
+	fs::path work;
+};
+
+TEST_F(Program, WritesNineExactFilesAndNothingElse)
+{
+	const Outcome r = run();
+	EXPECT_EQ(r.status, 0);
+	EXPECT_EQ(r.out, "");
+	EXPECT_EQ(r.err, "");
+	expect_exact_except({});
+
+	std::set<std::string> names;
+	for (const auto &entry : fs::directory_iterator(work))
+		names.insert(entry.path().filename().string());
+	std::set<std::string> expected;
+	for (unsigned j = 0; j < file_count; j++)
+		expected.insert(file_name(j));
+	EXPECT_EQ(names, expected);
+}
+
+TEST_F(Program, RerunTruncatesLongerFiles)
+{
+	for (unsigned j = 0; j < file_count; j++)
+		std::ofstream(work / file_name(j)) << std::string(4000, 'z');
+	const Outcome r = run();
+	EXPECT_EQ(r.status, 0);
+	EXPECT_EQ(r.err, "");
+	expect_exact_except({});
+}
+
+TEST_F(Program, FilesAddUpToTheConvolution)
+{
+	const std::array<double, 9> x = {0.0, -1.0, -1.2, 2.0, 1.4,
+	                                 1.4, 0.5,  0.0,  -0.6};
+	const std::array<double, 4> h = {1.0, -0.6, -0.3, -0.1};
+	std::array<double, 12> direct{};
+	for (std::size_t n = 0; n < direct.size(); n++)
+		for (std::size_t k = 0; k < h.size() && k <= n; k++)
+			if (n - k < x.size())
+				direct[n] += x[n - k] * h[k];
+
+	ASSERT_EQ(run().status, 0);
+	std::array<double, 12> sum{};
+	for (unsigned j = 0; j < file_count; j++) {
+		std::istringstream in(read_file(work / file_name(j)));
+		std::string line;
+		unsigned row = 0;
+		while (std::getline(in, line)) {
+			if (line.starts_with("#"))
+				continue;
+			unsigned index = 0;
+			double value = 0;
+			ASSERT_EQ(
+			    std::sscanf(line.c_str(), "%u %lf", &index, &value),
+			    2)
+			    << line;
+			ASSERT_EQ(index, row) << file_name(j);
+			sum[row++] += value;
+		}
+		ASSERT_EQ(row, sum.size()) << file_name(j);
+	}
+	// Each file rounds its values to six decimals, and at most four
+	// files add a nonzero value to any one row.
+	for (std::size_t n = 0; n < sum.size(); n++)
+		EXPECT_NEAR(sum[n], direct[n], 4 * 5e-7 + 1e-6) << "row " << n;
+}
+
+TEST_F(Program, ReportsEachFailedFileAndWritesTheOthers)
+{
+	struct Case {
+		const char *what;
+		std::function<void(const fs::path &)> prepare;
+		std::set<unsigned> failed;
+		std::string err;
+	};
+	const std::string prefix = "convolution_demo: ";
+	const Case cases[] = {
+	    {"a directory in the way",
+	     [](const fs::path &w) { fs::create_directory(w / "x_3.csv"); },
+	     {3},
+	     prefix + "x_3.csv: " + std::strerror(EISDIR) + "\n"},
+	    {"a full disk, seen only at close",
+	     [](const fs::path &w) {
+		     fs::create_symlink("/dev/full", w / "x_5.csv");
+	     },
+	     {5},
+	     prefix + "x_5.csv: " + std::strerror(ENOSPC) + "\n"},
+	    {"a link into a missing folder",
+	     [](const fs::path &w) {
+		     fs::create_symlink("missing/x_0.csv", w / "x_0.csv");
+	     },
+	     {0},
+	     prefix + "x_0.csv: " + std::strerror(ENOENT) + "\n"},
+	    {"two failures in one run",
+	     [](const fs::path &w) {
+		     fs::create_directory(w / "x_3.csv");
+		     fs::create_symlink("/dev/full", w / "x_8.csv");
+	     },
+	     {3, 8},
+	     prefix + "x_3.csv: " + std::strerror(EISDIR) + "\n" + prefix +
+	         "x_8.csv: " + std::strerror(ENOSPC) + "\n"},
+	};
+	for (const Case &c : cases) {
+		SCOPED_TRACE(c.what);
+		fs::remove_all(work);
+		fs::create_directory(work);
+		c.prepare(work);
+		const Outcome r = run();
+		EXPECT_EQ(r.status, 1);
+		EXPECT_EQ(r.out, "");
+		EXPECT_EQ(r.err, c.err);
+		expect_exact_except(c.failed);
+	}
+}
+
+} // namespace
