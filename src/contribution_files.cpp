@@ -56,7 +56,7 @@ int main()
 		fprint_array(out, y, y_len);
 
 		int error = 0;
-		if (std::ferror(out))
+		if (std::ferror(out) != 0)
 			error = errno != 0 ? errno : EIO;
 		if (std::fclose(out) != 0 && error == 0)
 			error = errno;

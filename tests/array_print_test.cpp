@@ -20,7 +20,7 @@ std::string fprinted(const float *samples, unsigned count)
 	std::rewind(f);
 	std::string text;
 	char buf[512];
-	std::size_t n;
+	std::size_t n = 0;
 	while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
 		text.append(buf, n);
 	std::fclose(f);

@@ -72,7 +72,7 @@ class Program : public testing::Test {
 	{
 		const std::string out_path = base / "stdout";
 		const std::string err_path = base / "stderr";
-		const std::string emulator = PROGRAM_EMULATOR;
+		const char *const emulator = PROGRAM_EMULATOR;
 		pid_t pid = fork();
 		if (pid == 0) {
 			int out = open(out_path.c_str(),
@@ -82,12 +82,11 @@ class Program : public testing::Test {
 			if (out < 0 || err < 0 || dup2(out, 1) < 0 ||
 			    dup2(err, 2) < 0 || chdir(work.c_str()) != 0)
 				_exit(126);
-			if (emulator.empty())
+			if (emulator[0] == '\0')
 				execl(PROGRAM_PATH, PROGRAM_PATH,
 				      static_cast<char *>(nullptr));
 			else
-				execl(emulator.c_str(), emulator.c_str(),
-				      PROGRAM_PATH,
+				execl(emulator, emulator, PROGRAM_PATH,
 				      static_cast<char *>(nullptr));
 			_exit(127);
 		}
@@ -106,7 +105,7 @@ class Program : public testing::Test {
 	void expect_exact_except(const std::set<unsigned> &skipped)
 	{
 		for (unsigned j = 0; j < file_count; j++) {
-			if (skipped.count(j) != 0)
+			if (skipped.contains(j))
 				continue;
 			EXPECT_EQ(read_file(work / file_name(j)),
 			          expected_file(j))
@@ -165,12 +164,10 @@ TEST_F(Program, FilesAddUpToTheConvolution)
 		while (std::getline(in, line)) {
 			if (line.starts_with("#"))
 				continue;
+			std::istringstream fields(line);
 			unsigned index = 0;
 			double value = 0;
-			ASSERT_EQ(
-			    std::sscanf(line.c_str(), "%u %lf", &index, &value),
-			    2)
-			    << line;
+			ASSERT_TRUE(fields >> index >> value) << line;
 			ASSERT_EQ(index, row) << file_name(j);
 			sum[row++] += value;
 		}
