@@ -1,6 +1,5 @@
 #include <array>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -9,111 +8,15 @@
 #include <sstream>
 #include <string>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+
+#include "program_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr unsigned file_count = 9;
-
-std::string read_file(const fs::path &path)
-{
-	std::ifstream in(path, std::ios::binary);
-	std::ostringstream text;
-	text << in.rdbuf();
-	return text.str();
-}
-
-std::string file_name(unsigned j)
-{
-	return "x_" + std::to_string(j) + ".csv";
-}
-
-std::string expected_file(unsigned j)
-{
-	return read_file(fs::path(EXPECTED_DIR) / file_name(j));
-}
-
-struct Outcome {
-	int status = -1;
-	std::string out;
-	std::string err;
-};
-
-// A fresh temporary folder per test: the program runs in work/, and its
-// standard output and error are captured beside it.
-class Program : public testing::Test {
-      protected:
-	void SetUp() override
-	{
-		std::string tmpl =
-		    (fs::temp_directory_path() / "convolution_demo.XXXXXX")
-			.string();
-		ASSERT_NE(mkdtemp(tmpl.data()), nullptr)
-		    << std::strerror(errno);
-		base = tmpl;
-		work = base / "work";
-		fs::create_directory(work);
-	}
-
-	void TearDown() override
-	{
-		fs::remove_all(base);
-	}
-
-	Outcome run()
-	{
-		const std::string out_path = base / "stdout";
-		const std::string err_path = base / "stderr";
-		const char *const emulator = PROGRAM_EMULATOR;
-		pid_t pid = fork();
-		if (pid == 0) {
-			int out = open(out_path.c_str(),
-			               O_WRONLY | O_CREAT | O_TRUNC, 0644);
-			int err = open(err_path.c_str(),
-			               O_WRONLY | O_CREAT | O_TRUNC, 0644);
-			if (out < 0 || err < 0 || dup2(out, 1) < 0 ||
-			    dup2(err, 2) < 0 || chdir(work.c_str()) != 0)
-				_exit(126);
-			if (emulator[0] == '\0')
-				execl(PROGRAM_PATH, PROGRAM_PATH,
-				      static_cast<char *>(nullptr));
-			else
-				execl(emulator, emulator, PROGRAM_PATH,
-				      static_cast<char *>(nullptr));
-			_exit(127);
-		}
-		Outcome r;
-		int wstatus = 0;
-		if (pid < 0 || waitpid(pid, &wstatus, 0) != pid) {
-			ADD_FAILURE() << "cannot run " << PROGRAM_PATH;
-			return r;
-		}
-		r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-		r.out = read_file(out_path);
-		r.err = read_file(err_path);
-		return r;
-	}
-
-	void expect_exact_except(const std::set<unsigned> &skipped)
-	{
-		for (unsigned j = 0; j < file_count; j++) {
-			if (skipped.contains(j))
-				continue;
-			EXPECT_EQ(read_file(work / file_name(j)),
-			          expected_file(j))
-			    << file_name(j);
-		}
-	}
-
-	fs::path base;
-	fs::path work;
-};
+class Program : public ProgramTest {};
 
 TEST_F(Program, WritesNineExactFilesAndNothingElse)
 {
@@ -214,8 +117,7 @@ TEST_F(Program, ReportsEachFailedFileAndWritesTheOthers)
 	};
 	for (const Case &c : cases) {
 		SCOPED_TRACE(c.what);
-		fs::remove_all(work);
-		fs::create_directory(work);
+		clear_work();
 		c.prepare(work);
 		const Outcome r = run();
 		EXPECT_EQ(r.status, 1);
