@@ -1,0 +1,34 @@
+# A Debian binary package and a tarball of the install tree, made by
+# `cmake --workflow --preset package` (or cpack in a build folder).
+set(CPACK_PACKAGE_NAME convolution-demo)
+set(CPACK_PACKAGE_CONTACT
+    "convolution_demo authors <authors@convolution-demo.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "show discrete convolution as a sum of shifted, scaled copies")
+# Debian's extended description, wrapped to fit 80 columns.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "convolution_demo demonstrates discrete linear convolution by superposition."
+  "It carries a fixed nine-sample input signal and a four-tap impulse"
+  "response, and writes the contribution of each input sample, the impulse"
+  "response scaled by the sample and shifted to its index, to a text file of"
+  "its own. The nine files added together are the convolution of the two"
+  "signals."
+  ""
+  "A gnuplot script that comes with it draws the files as a picture of the"
+  "nine contributions and their sum, or as an animation that adds them up one"
+  "at a time.")
+set(CPACK_PACKAGE_FILE_NAME
+    "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnuplot-nox | gnuplot")
+
+include(CPack)
