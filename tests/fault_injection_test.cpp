@@ -78,7 +78,7 @@ TEST_P(FaultInjection, OneFailedCallCostsOnlyItsFile)
 		GTEST_SKIP() << "cannot trace the program: " << traced.err;
 	ASSERT_EQ(traced.status, 0) << traced.err;
 	const auto calls =
-	    calls_by_file(read_file(base / "trace"), GetParam().call);
+	    calls_by_file(read_file(base / "trace"), call.c_str());
 
 	for (unsigned j = 0; j < file_count; j++) {
 		ASSERT_FALSE(calls[j].empty())

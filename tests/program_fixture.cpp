@@ -52,9 +52,8 @@ void ProgramTest::clear_work()
 	fs::create_directory(work);
 }
 
-Outcome ProgramTest::run(std::vector<std::string> wrapper)
+Outcome ProgramTest::run(std::vector<std::string> args)
 {
-	std::vector<std::string> args = std::move(wrapper);
 	if (*PROGRAM_EMULATOR != '\0')
 		args.emplace_back(PROGRAM_EMULATOR);
 	args.emplace_back(PROGRAM_PATH);

@@ -38,10 +38,10 @@ class ProgramTest : public testing::Test {
 	void clear_work();
 
 	// Runs the program (through its emulator, if the build has one) in
-	// work, after the command in wrapper if that is not empty. A command
+	// work, after the command in args if that is not empty. A command
 	// that cannot be started gives status -1 and "command: reason" on
 	// err.
-	Outcome run(std::vector<std::string> wrapper = {});
+	Outcome run(std::vector<std::string> args = {});
 
 	// Expects every x_j.csv in work but those in skipped to be exact.
 	void expect_exact_except(const std::set<unsigned> &skipped);
