@@ -54,8 +54,10 @@ void ProgramTest::clear_work()
 
 Outcome ProgramTest::run(std::vector<std::string> args)
 {
-	if (*PROGRAM_EMULATOR != '\0')
-		args.emplace_back(PROGRAM_EMULATOR);
+	// The command and arguments that run the program on this machine:
+	// none unless the build is for another machine.
+	const std::vector<std::string> emulator = {PROGRAM_EMULATOR};
+	args.insert(args.end(), emulator.begin(), emulator.end());
 	args.emplace_back(PROGRAM_PATH);
 	std::vector<char *> argv;
 	argv.reserve(args.size() + 1);
