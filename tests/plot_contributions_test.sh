@@ -22,7 +22,8 @@ gnuplot -c "$script" "$work/files" "$work/sum.txt" || fail "sum: gnuplot failed"
 # Block j of the text holds the partial sum of x[0] .. x[j] times the shifted
 # h, y_j[n] = sum over k of x[n - k] h[k] with n - k <= j, against the files'
 # rows, which are rounded to six decimals. The last block is the convolution.
-awk 'BEGIN {
+# awk reads the decimal point only in the C locale.
+LC_ALL=C awk 'BEGIN {
 	split("0.0 -1.0 -1.2 2.0 1.4 1.4 0.5 0.0 -0.6", x, " ")
 	split("1.0 -0.6 -0.3 -0.1", h, " ")
 }
