@@ -15,8 +15,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "signals."
   ""
   "A gnuplot script that comes with it draws the files as a picture of the"
-  "nine contributions and their sum, or as an animation that adds them up one"
-  "at a time.")
+  "nine contributions and their sum, or as an animation or PDF slides that"
+  "add them up one at a time.")
 set(CPACK_PACKAGE_FILE_NAME
     "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}")
 set(CPACK_STRIP_FILES ON)
