@@ -1,0 +1,120 @@
+# Checks the nine contribution files for the plot script and prints their
+# numbers, or one line that names the first bad file and what is wrong with
+# it, and exits 1. It never reads standard input.
+#
+#   sh check.sh FILE...
+#
+# A good set gives one line: for each file in turn x[j] from its second line,
+# then its twelve values, all as "%.17e" and separated by ", ", which gnuplot
+# reads back as the same doubles, subnormal ones too. Values beyond 1e300 in
+# size are refused, so that sums and axes cannot overflow.
+#
+# sh looks at what each file is; awk reads the lines, in the C locale, whose
+# decimal point the files use. awk gets the names as plain arguments and
+# opens them itself, so that a name with "=" is never taken for an
+# assignment, and one starting with "-" never for an option.
+
+limit=65536
+why=
+bad=
+for f; do
+	if [ ! -e "$f" ]; then why="No such file or directory"
+	elif [ -d "$f" ]; then why="Is a directory"
+	elif [ ! -f "$f" ]; then why="not a regular file"
+	elif [ ! -r "$f" ]; then why="Permission denied"
+	elif [ ! -s "$f" ]; then why="empty file"
+	elif [ "$(wc -c <"$f")" -gt $limit ]; then
+		why="$(wc -c <"$f") bytes, expected at most $limit"
+	else continue
+	fi
+	bad=$f
+	break
+done
+
+LC_ALL=C exec awk '
+# s as it may safely go to a terminal: bytes outside printable ASCII, and the
+# backslash, as C escapes; more than 20 characters cut short with "...".
+function shown(s, cut,    out, c, i) {
+	if (cut && length(s) > 20)
+		return shown(substr(s, 1, 20)) "..."
+	out = ""
+	for (i = 1; i <= length(s); i++) {
+		c = substr(s, i, 1)
+		if (c == "\\")
+			out = out "\\\\"
+		else if (c == "\t")
+			out = out "\\t"
+		else if (c == "\r")
+			out = out "\\r"
+		else if (c == "\n")
+			out = out "\\n"
+		else if (c < " " || c > "~")
+			out = out sprintf("\\x%02x", code[c])
+		else
+			out = out c
+	}
+	return out
+}
+function fail(file, line, what) {
+	print shown(file) ": " (line ? "line " line ": " : "") what
+	exit 1
+}
+function finite(s) {
+	return s ~ /^[-+]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][-+]?[0-9]+)?$/ &&
+	    sprintf("%g", s) !~ /inf|nan/
+}
+# Checks field s of line nr in file as a number and returns it for gnuplot.
+function number(file, nr, what, s) {
+	if (!finite(s))
+		fail(file, nr, what)
+	if (s + 0 > 1e300 || s + 0 < -1e300)
+		fail(file, nr, "value " shown(s, 1) ", expected at most 1e300 in size")
+	return sprintf("%.17e", s)
+}
+function read(file, j,    line, nr, n, f, nf, sample, values, status) {
+	nr = n = 0
+	values = ""
+	while ((status = (getline line < file)) > 0) {
+		nr++
+		if (index(line, "\0"))
+			fail(file, nr, "NUL byte, expected text")
+		sub(/\r$/, "", line)
+		nf = split(line, f, " ")
+		if (nr == 1 && line !~ /^#/)
+			fail(file, 1, "expected a \"#\" line")
+		if (nr == 2) {
+			if (!(nf == 4 && f[1] == "#" && f[2] == "x[" j "]" &&
+			    f[3] == "="))
+				fail(file, 2, "expected \"# x[" j "] = value\"")
+			sample = number(file, 2,
+			    "expected \"# x[" j "] = value\"", f[4])
+		}
+		if (nr <= 2 || (n == 12 && nf == 0))
+			continue
+		if (n == 12)
+			fail(file, nr, "more than 12 rows")
+		if (nf != 2)
+			fail(file, nr, "expected index and value")
+		if (f[1] != n "")
+			fail(file, nr, "index " shown(f[1], 1) ", expected " n)
+		values = values ", " number(file, nr, "value " shown(f[2], 1) \
+		    ", expected a finite number", f[2])
+		n++
+	}
+	if (status < 0)
+		fail(file, 0, "cannot be read")
+	close(file)
+	if (n < 12)
+		fail(file, 0, n " rows, expected 12")
+	return sample values
+}
+BEGIN {
+	for (i = 1; i < 256; i++)
+		code[sprintf("%c", i)] = i
+	if (ARGV[1] != "")
+		fail(ARGV[2], 0, ARGV[1])
+	for (i = 3; i < ARGC; i++)
+		out = out (i > 3 ? ", " : "") read(ARGV[i], i - 3)
+	print out
+	exit 0
+}' "$why" "$bad" "$@" </dev/null

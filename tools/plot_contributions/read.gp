@@ -1,0 +1,68 @@
+# Reads and checks the nine files, before any output is opened. check.sh
+# does the checking; a bad file ends the run here with its one line and exit
+# status 1. Then:
+#   sample[j + 1]   x[j], from the second line of x_j.csv;
+#   row(j, n)       row n of x_j.csv, the term x[j]·h[n − j];
+#   partial(j, n)   row n of the sum of x_0.csv .. x_j.csv, so that
+#                   partial(files - 1, n) is y[n];
+#   tap[k + 1]      h[k], found as said below, if h_known;
+# and the smallest and largest of each kind, for the axes.
+
+# s as one word for sh: in single quotes, each ' in it as '\''.
+quote(s) = "'" . quoted(s) . "'"
+quoted(s) = strstrt(s, "'") == 0 ? s : s[1:strstrt(s, "'") - 1] . "'\\''" . \
+	quoted(s[strstrt(s, "'") + 1:])
+command = "sh " . quote(parts . "check.sh")
+do for [j = 0:files - 1] { command = command . " " . quote(file(j)) }
+data = system(command . " </dev/null")
+if (GPVAL_SYSTEM_ERRNO != 0) {
+	print name . ": " . data
+	exit status 1
+}
+# check.sh prints nothing but numbers, 13 a file: x[j], then its rows.
+eval "array numbers = [" . data . "]"
+
+array sample[files]
+array rowdata[files * rows]
+array partialdata[files * rows]
+row(j, n) = rowdata[j * rows + n + 1]
+partial(j, n) = partialdata[j * rows + n + 1]
+lo = 0
+hi = 0
+sum_lo = 0
+sum_hi = 0
+do for [j = 0:files - 1] {
+	sample[j + 1] = numbers[j * (rows + 1) + 1]
+	do for [n = 0:rows - 1] {
+		rowdata[j * rows + n + 1] = numbers[j * (rows + 1) + n + 2]
+		partialdata[j * rows + n + 1] = (j > 0 ? partial(j - 1, n) : 0) + row(j, n)
+		lo = (row(j, n) < lo) ? row(j, n) : lo
+		hi = (row(j, n) > hi) ? row(j, n) : hi
+		sum_lo = (partial(j, n) < sum_lo) ? partial(j, n) : sum_lo
+		sum_hi = (partial(j, n) > sum_hi) ? partial(j, n) : sum_hi
+	}
+}
+
+# h is not written in the files, but they hold it: row j + k of x_j.csv is
+# x[j]·h[k], so h[k] is that row divided by x[j]. It is taken from the file
+# of the largest sample in size, whose rows carry h with the most digits.
+# The number of taps follows from the files' shape: 12 rows for 9 samples
+# is 12 − 9 + 1. With every sample zero, the files do not give h.
+taps = rows - files + 1
+big = 0
+do for [j = 1:files - 1] {
+	big = abs(sample[j + 1]) > abs(sample[big + 1]) ? j : big
+}
+h_known = sample[big + 1] != 0
+array tap[taps]
+x_lo = 0
+x_hi = 0
+do for [k = 0:taps - 1] {
+	tap[k + 1] = h_known ? row(big, big + k) / sample[big + 1] : 0
+	x_lo = (tap[k + 1] < x_lo) ? tap[k + 1] : x_lo
+	x_hi = (tap[k + 1] > x_hi) ? tap[k + 1] : x_hi
+}
+do for [j = 0:files - 1] {
+	x_lo = (sample[j + 1] < x_lo) ? sample[j + 1] : x_lo
+	x_hi = (sample[j + 1] > x_hi) ? sample[j + 1] : x_hi
+}

@@ -1,0 +1,65 @@
+# What every page shares: the minus sign, the files' colours, number labels,
+# axes that follow the data, panels placed on the page and stem plots.
+# Loaded afresh for each page, after a reset.
+
+set encoding utf8
+set minussign
+set key off
+set xzeroaxis lt -1
+set grid ytics lc rgb "#dddddd"
+set xtics nomirror out
+set ytics nomirror out
+set format y "%g"
+set title font ",12"
+
+# x_j.csv is drawn in colour j + 1 of this list.
+array hue[9] = [0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 0x9467bd, 0x8c564b, \
+	0xe377c2, 0x7f7f7f, 0x17becf]
+colour(j) = sprintf("#%06x", hue[j + 1])
+
+# s with each "-" written as the minus sign "−" of the titles and ticks.
+minus(s) = strstrt(s, "-") == 0 ? s : \
+	s[1:strstrt(s, "-") - 1] . "−" . minus(s[strstrt(s, "-") + 1:])
+# v as a value label: two decimals, or three digits where two decimals would
+# hide it or run long.
+written(v) = minus(v == 0 || abs(v) >= 0.005 && abs(v) < 1e6 ? \
+	sprintf("%.2f", v) : sprintf("%.3g", v))
+# v in a title, as short as it goes.
+short(v) = minus(sprintf("%g", v))
+
+# An axis over lo .. hi, which take in 0, runs from axis_from to axis_to,
+# with room of f times their distance on either side: -1 .. 1 when there is
+# nothing but 0, and never narrower than 2e-300, so that the ticks stay in
+# the range of normal doubles.
+room(lo, hi, f) = hi == lo ? 1 : \
+	f * (hi - lo) > 1e-300 ? f * (hi - lo) : 1e-300
+axis_from(lo, hi, f) = lo - room(lo, hi, f)
+axis_to(lo, hi, f) = hi + room(lo, hi, f)
+# A tick step of 1, 2 or 5 times a power of ten that gives at most about n
+# ticks on that axis, so that tick labels keep apart whatever the values.
+tick_step(lo, hi, f, n) = nice((hi - lo + 2.0 * room(lo, hi, f)) / n)
+nice(d) = (p = 10.0 ** floor(log10(d)), d / p <= 1 ? p : d / p <= 2 ? 2 * p : \
+	d / p <= 5 ? 5 * p : 10 * p)
+
+# The plot area of the next panel, in fractions of the page, so that panels
+# of one kind have one size whatever their labels.
+place(left, right, bottom, top) = sprintf("set lmargin at screen %g; " . \
+	"set rmargin at screen %g; set bmargin at screen %g; " . \
+	"set tmargin at screen %g", left, right, bottom, top)
+
+# Clauses of a plot command, each after "plot sample " or ", ". The text e
+# is an expression of i, the index, drawn for i = first .. last; c is an
+# expression of i that gives the colour, as in hue.
+# Stems of width w from 0 to e, each with a dot of size d on top.
+stems(first, last, e, c, w, d) = sprintf("[i = %d:%d:1] '+' using (i):(%s):(%s) " . \
+	"with impulses lw %g lc rgb variable, [i = %d:%d:1] '+' using (i):(%s):(%s) " . \
+	"with points pt 7 ps %g lc rgb variable", first, last, e, c, w, first, last, e, c, d)
+# The values of e as labels clear of their dots: above those at or over 0,
+# below the others. Each clause samples one index past last, unused, as
+# gnuplot 5.4 crashes on a labels clause of a single point left undefined.
+labels(first, last, e) = sprintf("[i = %d:%d:1] '+' using (i):" . \
+	"(i <= %d && (%s) >= 0 ? %s : NaN):(i <= %d ? written(%s) : '') " . \
+	"with labels offset 0, 1 font ',11', [i = %d:%d:1] '+' using (i):" . \
+	"(i <= %d && (%s) < 0 ? %s : NaN):(i <= %d ? written(%s) : '') " . \
+	"with labels offset 0, -1 font ',11'", first, last + 1, last, e, e, last, e, \
+	first, last + 1, last, e, e, last, e)
