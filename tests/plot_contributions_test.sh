@@ -184,7 +184,7 @@ EOF
 # its place, and must give exit status 1, this one line on standard error and
 # no output, whatever is drawn. Line 2 of x_3.csv is "# x[3] = 2.000000 ",
 # line 3 is row 0.
-bad="bad=1 it's"
+bad="bad=1 it's Übung"
 while IFS='|' read -r damage problem; do
 	rm -rf "./$bad" && cp -r files "./$bad" && (cd "./$bad" && eval "$damage")
 	for out in "bad.png" "bad.pdf" "bad.gif output" "bad.txt table"; do

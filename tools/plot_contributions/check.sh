@@ -32,15 +32,16 @@ for f; do
 done
 
 LC_ALL=C exec awk '
-# s as it may safely go to a terminal: bytes outside printable ASCII, and the
-# backslash, as C escapes; more than 20 characters cut short with "...".
-function shown(s, cut,    out, c, i) {
-	if (cut && length(s) > 20)
-		return shown(substr(s, 1, 20)) "..."
+# s as it may safely go to a terminal, control bytes as C escapes. A field
+# also has its backslashes and bytes beyond ASCII escaped, and is cut short
+# with "..." after 20 characters; a file name keeps its letters.
+function shown(s, field,    out, c, i) {
+	if (field && length(s) > 20)
+		return shown(substr(s, 1, 20), 1) "..."
 	out = ""
 	for (i = 1; i <= length(s); i++) {
 		c = substr(s, i, 1)
-		if (c == "\\")
+		if (c == "\\" && field)
 			out = out "\\\\"
 		else if (c == "\t")
 			out = out "\\t"
@@ -48,7 +49,7 @@ function shown(s, cut,    out, c, i) {
 			out = out "\\r"
 		else if (c == "\n")
 			out = out "\\n"
-		else if (c < " " || c > "~")
+		else if (c < " " || c == "\177" || c > "~" && field)
 			out = out sprintf("\\x%02x", code[c])
 		else
 			out = out c
