@@ -13,7 +13,7 @@ if (page == 0) {
 
 	# The nine contributions in a 3 × 3 grid, on one axis.
 	set yrange [axis_from(lo, hi, 0.2):axis_to(lo, hi, 0.2)]
-	set ytics tick_step(lo, hi, 0.2, 3)
+	eval ticks(lo, hi, 0.2, 3)
 	do for [j = 0:files - 1] {
 		left = (j % 3) / 3.0
 		top = 0.935 - (j / 3) * 0.18
@@ -27,7 +27,7 @@ if (page == 0) {
 	set title "Their sum: y[n] = (x ∗ h)[n]" tc rgb "black" offset 0, -0.8
 	set xlabel "output index n" offset 0, 0.4
 	set yrange [axis_from(sum_lo, sum_hi, 0.3):axis_to(sum_lo, sum_hi, 0.3)]
-	set ytics tick_step(sum_lo, sum_hi, 0.3, 5)
+	eval ticks(sum_lo, sum_hi, 0.3, 5)
 	eval "plot sample " . stems(0, rows - 1, "partial(files - 1, i)", "0", 3, 0.9) . \
 		", " . labels(0, rows - 1, "partial(files - 1, i)")
 	unset multiplot
@@ -39,7 +39,7 @@ if (page == 0) {
 	both_lo = lo < sum_lo ? lo : sum_lo
 	both_hi = hi > sum_hi ? hi : sum_hi
 	set yrange [axis_from(both_lo, both_hi, 0.2):axis_to(both_lo, both_hi, 0.2)]
-	set ytics tick_step(both_lo, both_hi, 0.2, 5)
+	eval ticks(both_lo, both_hi, 0.2, 5)
 	set multiplot title (whole ? \
 		sprintf("Step %d of %d: the sum is the whole convolution (x ∗ h)[n]", j + 1, files) : \
 		sprintf("Step %d of %d: adding x[%d]·h[n − %d]", j + 1, files, j, j)) \

@@ -30,14 +30,16 @@ set title offset 0, -0.6
 # 1. Flip and slide.
 eval place(0.07, 0.98, 0.725, 0.885)
 set title sprintf("x[k], and h[%d − k] in grey: h flipped and slid to n = %d", n, n)
-tics = ""
+k_tics = ""
+tap_tics = ""
 do for [k = -taps + 1:rows - 1] {
-	tics = tics . sprintf("%s\"%s%s\" %d", k > -taps + 1 ? ", " : "", \
-		minus(sprintf("%d", k)), k > n - taps && k <= n ? sprintf("\\nh[%d]", n - k) : "", k)
+	k_tics = k_tics . sprintf("%s\"%s\" %d", k > -taps + 1 ? ", " : "", short(k), k)
+	tap_tics = tap_tics . sprintf("%s\"%s%s\" %d", k > -taps + 1 ? ", " : "", \
+		short(k), k > n - taps && k <= n ? sprintf("\\nh[%d]", n - k) : "", k)
 }
-eval "set xtics (" . tics . ")"
+eval "set xtics (" . tap_tics . ")"
 set yrange [axis_from(x_lo, x_hi, 0.25):axis_to(x_lo, x_hi, 0.25)]
-set ytics tick_step(x_lo, x_hi, 0.25, 4)
+eval ticks(x_lo, x_hi, 0.25, 4)
 eval "plot sample [i = n - taps + 1:n:1] '+' using (i + 0.25):(tap[n - i + 1]) " . \
 	"with impulses lw 3 lc rgb '#606060', [i = n - taps + 1:n:1] '+' " . \
 	"using (i + 0.25):(tap[n - i + 1]) with points pt 6 ps 1 lw 2 lc rgb '#606060', " . \
@@ -46,9 +48,9 @@ eval "plot sample [i = n - taps + 1:n:1] '+' using (i + 0.25):(tap[n - i + 1]) "
 # 2. Multiply: the terms of y[n], each written in the window.
 eval place(0.07, 0.98, 0.41, 0.58)
 set title sprintf("x[k]·h[%d − k], row %d of each file x\\_k.csv: the terms of y[%d]", n, n, n)
-set xtics -taps + 1, 1, rows - 1
+eval "set xtics (" . k_tics . ")"
 set yrange [axis_from(lo, hi, 0.8):axis_to(lo, hi, 0.8)]
-set ytics tick_step(lo, hi, 0.8, 5)
+eval ticks(lo, hi, 0.8, 5)
 eval "plot sample " . stems(0, files - 1, "row(i, n)", "hue[i + 1]", 3, 1) . \
 	", " . labels(k_from, k_to, "row(i, n)")
 
@@ -65,7 +67,7 @@ do for [m = 0:rows - 1] {
 	y_hi = partial(files - 1, m) > y_hi ? partial(files - 1, m) : y_hi
 }
 set yrange [axis_from(y_lo, y_hi, 0.8):axis_to(y_lo, y_hi, 0.8)]
-set ytics tick_step(y_lo, y_hi, 0.8, 6)
+eval ticks(y_lo, y_hi, 0.8, 6)
 eval "plot sample " . stems(0, n, "partial(files - 1, i)", "i < n ? 0xa0a0a0 : 0", 3, 1) . \
 	", " . labels(n, n, "partial(files - 1, i)")
 unset multiplot

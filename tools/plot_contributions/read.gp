@@ -57,10 +57,12 @@ h_known = sample[big + 1] != 0
 array tap[taps]
 x_lo = 0
 x_hi = 0
+# A tap beyond 1e300 in size, from huge rows over a tiny sample, is left out
+# of the axis and not drawn.
 do for [k = 0:taps - 1] {
 	tap[k + 1] = h_known ? row(big, big + k) / sample[big + 1] : 0
-	x_lo = (tap[k + 1] < x_lo) ? tap[k + 1] : x_lo
-	x_hi = (tap[k + 1] > x_hi) ? tap[k + 1] : x_hi
+	x_lo = (tap[k + 1] < x_lo && abs(tap[k + 1]) <= 1e300) ? tap[k + 1] : x_lo
+	x_hi = (tap[k + 1] > x_hi && abs(tap[k + 1]) <= 1e300) ? tap[k + 1] : x_hi
 }
 do for [j = 0:files - 1] {
 	x_lo = (sample[j + 1] < x_lo) ? sample[j + 1] : x_lo

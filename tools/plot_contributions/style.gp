@@ -1,15 +1,12 @@
-# What every page shares: the minus sign, the files' colours, number labels,
-# axes that follow the data, panels placed on the page and stem plots.
-# Loaded afresh for each page, after a reset.
+# What every page shares: the files' colours, number labels with the minus
+# sign "−" of the titles, axes that follow the data, panels placed on the
+# page and stem plots. Loaded afresh for each page, after a reset.
 
-set encoding utf8
-set minussign
 set key off
 set xzeroaxis lt -1
 set grid ytics lc rgb "#dddddd"
 set xtics nomirror out
 set ytics nomirror out
-set format y "%g"
 set title font ",12"
 
 # x_j.csv is drawn in colour j + 1 of this list.
@@ -35,11 +32,16 @@ room(lo, hi, f) = hi == lo ? 1 : \
 	f * (hi - lo) > 1e-300 ? f * (hi - lo) : 1e-300
 axis_from(lo, hi, f) = lo - room(lo, hi, f)
 axis_to(lo, hi, f) = hi + room(lo, hi, f)
-# A tick step of 1, 2 or 5 times a power of ten that gives at most about n
-# ticks on that axis, so that tick labels keep apart whatever the values.
-tick_step(lo, hi, f, n) = nice((hi - lo + 2.0 * room(lo, hi, f)) / n)
-nice(d) = (p = 10.0 ** floor(log10(d)), d / p <= 1 ? p : d / p <= 2 ? 2 * p : \
-	d / p <= 5 ? 5 * p : 10 * p)
+# The command that sets that axis's ticks: a step of 1, 2 or 5 times a power
+# of ten that gives at most about n of them, so that their labels keep apart
+# whatever the values, each label written as short() writes it.
+ticks(lo, hi, f, n) = (tick = nice((hi - lo + 2.0 * room(lo, hi, f)) / n), \
+	sprintf("set ytics (%s)", tick_labels(ceil(axis_from(lo, hi, f) / tick), \
+	floor(axis_to(lo, hi, f) / tick), tick)))
+tick_labels(k, last, step) = sprintf("\"%s\" %.17g", short(k * step), k * step) . \
+	(k < last ? ", " . tick_labels(k + 1, last, step) : "")
+nice(d) = (power = 10.0 ** floor(log10(d)), d / power <= 1 ? power : \
+	d / power <= 2 ? 2 * power : d / power <= 5 ? 5 * power : 10 * power)
 
 # The plot area of the next panel, in fractions of the page, so that panels
 # of one kind have one size whatever their labels.
