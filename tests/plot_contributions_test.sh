@@ -76,6 +76,8 @@ if locale -a | grep -qi '^de_DE\.utf8$'; then
 	LC_ALL=de_DE.UTF-8 plot files de.txt table && cmp -s table.txt de.txt ||
 		fail "a decimal comma changes table.txt"
 fi
+# Nor a word on standard error where the locale is not UTF-8.
+LC_ALL=C plot files c.pdf && [ ! -s err ] || fail "LC_ALL=C: $(cat err)"
 
 mkdir crlf
 sed 's/$/\r/' files/x_0.csv >crlf/x_0.csv
