@@ -23,8 +23,8 @@ for f; do
 	elif [ ! -f "$f" ]; then why="not a regular file"
 	elif [ ! -r "$f" ]; then why="Permission denied"
 	elif [ ! -s "$f" ]; then why="empty file"
-	elif [ "$(wc -c <"$f")" -gt $limit ]; then
-		why="$(wc -c <"$f") bytes, expected at most $limit"
+	elif size=$(wc -c <"$f") && [ "$size" -gt $limit ]; then
+		why="$size bytes, expected at most $limit"
 	else continue
 	fi
 	bad=$f

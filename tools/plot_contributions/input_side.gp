@@ -12,8 +12,7 @@ if (page == 0) {
 		"Convolution by superposition: y[n] = Σ_j x[j]·h[n − j]" font ",16"
 
 	# The nine contributions in a 3 × 3 grid, on one axis.
-	set yrange [axis_from(lo, hi, 0.2):axis_to(lo, hi, 0.2)]
-	eval ticks(lo, hi, 0.2, 3)
+	eval axis(lo, hi, 0.2, 3)
 	do for [j = 0:files - 1] {
 		left = (j % 3) / 3.0
 		top = 0.935 - (j / 3) * 0.18
@@ -26,8 +25,7 @@ if (page == 0) {
 	eval place(0.04, 0.99, 0.085, 0.345)
 	set title "Their sum: y[n] = (x ∗ h)[n]" tc rgb "black" offset 0, -0.8
 	set xlabel "output index n" offset 0, 0.4
-	set yrange [axis_from(sum_lo, sum_hi, 0.3):axis_to(sum_lo, sum_hi, 0.3)]
-	eval ticks(sum_lo, sum_hi, 0.3, 5)
+	eval axis(sum_lo, sum_hi, 0.3, 5)
 	eval "plot sample " . stems(0, rows - 1, "partial(files - 1, i)", "0", 3, 0.9) . \
 		", " . labels(0, rows - 1, "partial(files - 1, i)")
 	unset multiplot
@@ -38,8 +36,7 @@ if (page == 0) {
 	whole = (j == files - 1)
 	both_lo = lo < sum_lo ? lo : sum_lo
 	both_hi = hi > sum_hi ? hi : sum_hi
-	set yrange [axis_from(both_lo, both_hi, 0.2):axis_to(both_lo, both_hi, 0.2)]
-	eval ticks(both_lo, both_hi, 0.2, 5)
+	eval axis(both_lo, both_hi, 0.2, 5)
 	set multiplot title (whole ? \
 		sprintf("Step %d of %d: the sum is the whole convolution (x ∗ h)[n]", j + 1, files) : \
 		sprintf("Step %d of %d: adding x[%d]·h[n − %d]", j + 1, files, j, j)) \

@@ -38,8 +38,7 @@ do for [k = -taps + 1:rows - 1] {
 		short(k), k > n - taps && k <= n ? sprintf("\\nh[%d]", n - k) : "", k)
 }
 eval "set xtics (" . tap_tics . ")"
-set yrange [axis_from(x_lo, x_hi, 0.25):axis_to(x_lo, x_hi, 0.25)]
-eval ticks(x_lo, x_hi, 0.25, 4)
+eval axis(x_lo, x_hi, 0.25, 4)
 eval "plot sample [i = n - taps + 1:n:1] '+' using (i + 0.25):(tap[n - i + 1]) " . \
 	"with impulses lw 3 lc rgb '#606060', [i = n - taps + 1:n:1] '+' " . \
 	"using (i + 0.25):(tap[n - i + 1]) with points pt 6 ps 1 lw 2 lc rgb '#606060', " . \
@@ -49,8 +48,7 @@ eval "plot sample [i = n - taps + 1:n:1] '+' using (i + 0.25):(tap[n - i + 1]) "
 eval place(0.07, 0.98, 0.41, 0.58)
 set title sprintf("x[k]·h[%d − k], row %d of each file x\\_k.csv: the terms of y[%d]", n, n, n)
 eval "set xtics (" . k_tics . ")"
-set yrange [axis_from(lo, hi, 0.8):axis_to(lo, hi, 0.8)]
-eval ticks(lo, hi, 0.8, 5)
+eval axis(lo, hi, 0.8, 5)
 eval "plot sample " . stems(0, files - 1, "row(i, n)", "hue[i + 1]", 3, 1) . \
 	", " . labels(k_from, k_to, "row(i, n)")
 
@@ -60,14 +58,7 @@ set title sprintf("The output so far: y[%d], the sum of the terms above, just ad
 set xlabel "output index n" offset 0, 0.4
 set xtics 0, 1, rows - 1
 set object 1 rect from n - 0.5, graph 0 to n + 0.5, graph 1
-y_lo = 0
-y_hi = 0
-do for [m = 0:rows - 1] {
-	y_lo = partial(files - 1, m) < y_lo ? partial(files - 1, m) : y_lo
-	y_hi = partial(files - 1, m) > y_hi ? partial(files - 1, m) : y_hi
-}
-set yrange [axis_from(y_lo, y_hi, 0.8):axis_to(y_lo, y_hi, 0.8)]
-eval ticks(y_lo, y_hi, 0.8, 6)
+eval axis(y_lo, y_hi, 0.8, 6)
 eval "plot sample " . stems(0, n, "partial(files - 1, i)", "i < n ? 0xa0a0a0 : 0", 3, 1) . \
 	", " . labels(n, n, "partial(files - 1, i)")
 unset multiplot

@@ -6,7 +6,9 @@
 #   partial(j, n)   row n of the sum of x_0.csv .. x_j.csv, so that
 #                   partial(files - 1, n) is y[n];
 #   tap[k + 1]      h[k], found as said below, if h_known;
-# and the smallest and largest of each kind, for the axes.
+# and the smallest and largest of each kind, for the axes: lo .. hi of the
+# rows, sum_lo .. sum_hi of the partial sums, y_lo .. y_hi of y and
+# x_lo .. x_hi of x and h.
 
 # s as one word for sh: in single quotes, each ' in it as '\''.
 quote(s) = "'" . quoted(s) . "'"
@@ -31,6 +33,8 @@ lo = 0
 hi = 0
 sum_lo = 0
 sum_hi = 0
+y_lo = 0
+y_hi = 0
 do for [j = 0:files - 1] {
 	sample[j + 1] = numbers[j * (rows + 1) + 1]
 	do for [n = 0:rows - 1] {
@@ -41,6 +45,10 @@ do for [j = 0:files - 1] {
 		sum_lo = (partial(j, n) < sum_lo) ? partial(j, n) : sum_lo
 		sum_hi = (partial(j, n) > sum_hi) ? partial(j, n) : sum_hi
 	}
+}
+do for [n = 0:rows - 1] {
+	y_lo = (partial(files - 1, n) < y_lo) ? partial(files - 1, n) : y_lo
+	y_hi = (partial(files - 1, n) > y_hi) ? partial(files - 1, n) : y_hi
 }
 
 # h is not written in the files, but they hold it: row j + k of x_j.csv is

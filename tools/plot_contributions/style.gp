@@ -32,11 +32,12 @@ room(lo, hi, f) = hi == lo ? 1 : \
 	f * (hi - lo) > 1e-300 ? f * (hi - lo) : 1e-300
 axis_from(lo, hi, f) = lo - room(lo, hi, f)
 axis_to(lo, hi, f) = hi + room(lo, hi, f)
-# The command that sets that axis's ticks: a step of 1, 2 or 5 times a power
-# of ten that gives at most about n of them, so that their labels keep apart
-# whatever the values, each label written as short() writes it.
-ticks(lo, hi, f, n) = (tick = nice((hi - lo + 2.0 * room(lo, hi, f)) / n), \
-	sprintf("set ytics (%s)", tick_labels(ceil(axis_from(lo, hi, f) / tick), \
+# The commands that set that y axis and its ticks: a step of 1, 2 or 5 times
+# a power of ten that gives at most about n of them, so that their labels
+# keep apart whatever the values, each label written as short() writes it.
+axis(lo, hi, f, n) = (tick = nice((hi - lo + 2.0 * room(lo, hi, f)) / n), \
+	sprintf("set yrange [%.17g:%.17g]; set ytics (%s)", axis_from(lo, hi, f), \
+	axis_to(lo, hi, f), tick_labels(ceil(axis_from(lo, hi, f) / tick), \
 	floor(axis_to(lo, hi, f) / tick), tick)))
 tick_labels(k, last, step) = sprintf("\"%s\" %.17g", short(k * step), k * step) . \
 	(k < last ? ", " . tick_labels(k + 1, last, step) : "")
