@@ -15,21 +15,31 @@
 # assignment, and one starting with "-" never for an option.
 
 limit=65536
-why=
-bad=
+nl='
+'
+# The sizes of the files that are there, in order, from one call.
+sizes=$(stat -L -c %s -- "$@" 2>/dev/null)$nl
+# Each file becomes three arguments for awk, in order: what is wrong with it
+# as a whole, or nothing; its size; and its name.
+count=$#
 for f; do
-	if [ ! -e "$f" ]; then why="No such file or directory"
+	size=0
+	if [ -e "$f" ]; then
+		size=${sizes%%"$nl"*}
+		sizes=${sizes#*"$nl"}
+	fi
+	if [ ! -e "$f" ]; then
+		why="No such file or directory; convolution_demo writes the files"
 	elif [ -d "$f" ]; then why="Is a directory"
 	elif [ ! -f "$f" ]; then why="not a regular file"
 	elif [ ! -r "$f" ]; then why="Permission denied"
-	elif [ ! -s "$f" ]; then why="empty file"
-	elif size=$(wc -c <"$f") && [ "$size" -gt $limit ]; then
-		why="$size bytes, expected at most $limit"
-	else continue
+	elif [ "$size" -eq 0 ]; then why="empty file"
+	elif [ "$size" -gt $limit ]; then why="$size bytes, expected at most $limit"
+	else why=
 	fi
-	bad=$f
-	break
+	set -- "$@" "$why" "$size" "$f"
 done
+shift "$count"
 
 LC_ALL=C exec awk '
 # s as it may safely go to a terminal, control bytes as C escapes. A field
@@ -72,11 +82,13 @@ function number(file, nr, what, s) {
 		fail(file, nr, "value " shown(s, 1) ", expected at most 1e300 in size")
 	return sprintf("%.17e", s)
 }
-function read(file, j,    line, nr, n, f, nf, sample, values, status) {
-	nr = n = 0
+function read(file, j, size,    line, nr, n, f, nf, sample, values, status, used) {
+	nr = n = used = 0
 	values = ""
 	while ((status = (getline line < file)) > 0) {
 		nr++
+		if ((used += length(line) + 1) > size)
+			fail(file, nr, "no line feed at its end, so the file may be cut short")
 		if (index(line, "\0"))
 			fail(file, nr, "NUL byte, expected text")
 		sub(/\r$/, "", line)
@@ -112,10 +124,11 @@ function read(file, j,    line, nr, n, f, nf, sample, values, status) {
 BEGIN {
 	for (i = 1; i < 256; i++)
 		code[sprintf("%c", i)] = i
-	if (ARGV[1] != "")
-		fail(ARGV[2], 0, ARGV[1])
-	for (i = 3; i < ARGC; i++)
-		out = out (i > 3 ? ", " : "") read(ARGV[i], i - 3)
+	for (i = 1; i < ARGC; i += 3) {
+		if (ARGV[i] != "")
+			fail(ARGV[i + 2], 0, ARGV[i])
+		out = out (i > 1 ? ", " : "") read(ARGV[i + 2], (i - 1) / 3, ARGV[i + 1])
+	}
 	print out
 	exit 0
-}' "$why" "$bad" "$@" </dev/null
+}' "$@" </dev/null
