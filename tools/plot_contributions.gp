@@ -1,12 +1,15 @@
-# Draws the nine contribution files x_0.csv .. x_8.csv, whose sum is the
+# Draws the nine contribution files x_0.csv .. x_8.csv, which the program
+# convolution_demo writes into the folder it runs in, and whose sum is the
 # convolution y of x and h, as the two halves of a lecture on it.
 #
 #   gnuplot -c plot_contributions.gp [DIR [OUTPUT [VIEW [STEP]]]]
+#   gnuplot -c plot_contributions.gp --help
 #
 # DIR holds the files (default "."). OUTPUT (default "contributions.png") is
 # written in the format its name ends in: .png or .svg, a picture; .gif, an
-# animation whose last frame is held; .pdf, a 16:9 page each; .txt, text.
-# VIEW is what is drawn:
+# animation whose last frame is held; .pdf, a 16:9 page each; .html, a page
+# for a browser that steps through all three views and lets x and h be
+# changed; .txt, text. VIEW is what is drawn:
 #   input    the input side: the nine contributions and their sum in one
 #            picture, then as steps that add them one at a time. The text
 #            is the partial sums: for each step a block of twelve "n value"
@@ -17,14 +20,18 @@
 #   output   the output side: for each n, x[k] with the flipped h slid to n,
 #            h[n − k], their products x[k]·h[n − k], which are row n of the
 #            files, and y[n], their sum, added to the output so far.
-#   lecture  input, table and output, in that order: 23 pages.
-# The default is lecture for a .pdf and input for the rest. A .png or .svg
-# holds the view's first page, or with STEP the step that adds x_STEP.csv
-# (input) or forms y[STEP] (output). A .gif animates the steps of input or
-# output; .txt is for input and table, and lecture is a .pdf only.
+#   lecture  input, table and output, in that order: 23 pages, or the page.
+# The default is lecture for a .pdf or .html and input for the rest. A .png
+# or .svg holds the view's first page, or with STEP the step that adds
+# x_STEP.csv (input) or forms y[STEP] (output). A .gif animates the steps of
+# input or output; .txt is for input and table.
 #
-# Each file must be as the program writes it (see check.sh beside this
-# script, in plot_contributions/). Anything else is an error: one line on
+# For example, after convolution_demo has run in this folder:
+#   gnuplot -c plot_contributions.gp . lecture.pdf
+#   gnuplot -c plot_contributions.gp . convolution.html
+#   gnuplot -c plot_contributions.gp . step.png output 4
+#
+# A file that is not as the program writes it is an error: one line on
 # standard error that names the file and what is wrong, exit status 1, and
 # no OUTPUT. A VIEW, OUTPUT or STEP that this script does not know is one
 # line on standard error and exit status 2.
@@ -40,6 +47,16 @@ ends_with(s, suffix) = strlen(s) >= strlen(suffix) && \
 	s[strlen(s) - strlen(suffix) + 1:] eq suffix
 digits(s) = strlen(s) == 0 || strstrt("0123456789", s[1:1]) > 0 && digits(s[2:])
 
+# s as one word for sh: in single quotes, each ' in it as '\''.
+quote(s) = "'" . quoted(s) . "'"
+quoted(s) = strstrt(s, "'") == 0 ? s : s[1:strstrt(s, "'") - 1] . "'\\''" . \
+	quoted(s[strstrt(s, "'") + 1:])
+
+# The help is the comment at the top of this script.
+if (ARGC >= 1 && (ARG1 eq "--help" || ARG1 eq "-h")) {
+	system "sed -n '/^#/!q; s/^# \\{0,1\\}//p' " . quote(ARG0)
+	exit
+}
 if (ARGC > 4) {
 	print "usage: gnuplot -c " . name . " [DIR [OUTPUT [VIEW [STEP]]]]"
 	exit status 2
@@ -47,17 +64,17 @@ if (ARGC > 4) {
 dir = (ARGC >= 1) ? ARG1 : "."
 out = (ARGC >= 2) ? ARG2 : "contributions.png"
 format = ""
-do for [kind in "png svg gif pdf txt"] {
+do for [kind in "png svg gif pdf html txt"] {
 	format = ends_with(out, "." . kind) ? kind : format
 }
-view = (ARGC >= 3) ? ARG3 : (format eq "pdf") ? "lecture" : "input"
+view = (ARGC >= 3) ? ARG3 : (format eq "pdf" || format eq "html") ? "lecture" : "input"
 forms = view eq "input" ? "png svg gif pdf txt" : view eq "table" ? \
 	"png svg pdf txt" : view eq "output" ? "png svg gif pdf" : \
-	view eq "lecture" ? "pdf" : ""
+	view eq "lecture" ? "pdf html" : ""
 steps = view eq "input" ? files : view eq "output" ? rows : 0
 if (format eq "") {
 	print name . ": " . out . ": unknown format, expected a name ending in " . \
-		".png, .svg, .gif, .pdf or .txt"
+		".png, .svg, .gif, .pdf, .html or .txt"
 	exit status 2
 }
 if (forms eq "") {
@@ -90,6 +107,14 @@ if (strstrt("png svg", format) > 0) {
 
 file(j) = sprintf("%s/x_%d.csv", dir, j)
 load parts . "read.gp"
+if (format eq "html") {
+	load parts . "style.gp"
+	colours = faint
+	do for [j = 0:files - 1] { colours = colours . " " . colour(j) }
+	system sprintf("sh %s %s %s %s", quote(parts . "page.sh"), quote(out), \
+		quote(data), quote(colours))
+	exit status GPVAL_SYSTEM_ERRNO != 0
+}
 if (last > files + 1 && !h_known) {
 	print name . ": " . dir . ": every x[j] is zero, so the files do not give h"
 	exit status 1

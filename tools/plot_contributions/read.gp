@@ -10,10 +10,6 @@
 # rows, sum_lo .. sum_hi of the partial sums, y_lo .. y_hi of y and
 # x_lo .. x_hi of x and h.
 
-# s as one word for sh: in single quotes, each ' in it as '\''.
-quote(s) = "'" . quoted(s) . "'"
-quoted(s) = strstrt(s, "'") == 0 ? s : s[1:strstrt(s, "'") - 1] . "'\\''" . \
-	quoted(s[strstrt(s, "'") + 1:])
 command = "sh " . quote(parts . "check.sh")
 do for [j = 0:files - 1] { command = command . " " . quote(file(j)) }
 data = system(command . " </dev/null")

@@ -9,9 +9,12 @@ set xtics nomirror out
 set ytics nomirror out
 set title font ",12"
 
-# x_j.csv is drawn in colour j + 1 of this list.
-array hue[9] = [0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 0x9467bd, 0x8c564b, \
-	0xe377c2, 0x7f7f7f, 0x17becf]
+# x_j.csv is drawn in colour j + 1 of this list, in every format and on the
+# page. Each is dark enough for text in it to read at 4.5:1 against white,
+# and faint, for what is to stand back, at 3:1.
+array hue[9] = [0x1f77b4, 0xbb5800, 0x258625, 0xd62728, 0x8f60ba, 0x8c564b, \
+	0xd12b9e, 0x757575, 0x10818c]
+faint = "#949494"
 colour(j) = sprintf("#%06x", hue[j + 1])
 
 # s with each "-" written as the minus sign "−" of the titles and ticks.

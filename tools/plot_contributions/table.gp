@@ -22,7 +22,7 @@ do for [j = 0:files - 1] {
 		right offset -1.5, 0 tc rgb colour(j) font ",14"
 	do for [n = 0:rows - 1] {
 		set label (row(j, n) == 0 ? "0" : written(row(j, n))) at n, j center font ",13" \
-			tc rgb (row(j, n) == 0 ? "#c8c8c8" : colour(j))
+			tc rgb (row(j, n) == 0 ? faint : colour(j))
 	}
 }
 set arrow from graph 0, first files - 0.2 to graph 1, first files - 0.2 nohead lw 2

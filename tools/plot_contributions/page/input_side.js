@@ -1,0 +1,50 @@
+// The input side: y[n] = Σj x[j]·h[n − j] read as a sum of copies of h, each
+// scaled by x[j] and shifted to j. Step j shows the nine contributions, those
+// after j faded and x[j]·h[n − j] framed, above the sum of contributions
+// 0 .. j, with the sum before the step in grey.
+
+const LEFT = 56;
+
+function inputTitle(j) {
+	return j === FILES - 1
+		? `Step ${FILES} of ${FILES}: the sum is the whole convolution (x ∗ h)[n]`
+		: `Step ${j + 1} of ${FILES}: adding x[${j}]·h[n − ${j}]`;
+}
+
+// Draws step j of model m in box, the term {j, n} ringed if given.
+function drawInput(box, m, j, term, width, height) {
+	const svg = canvas(box, width, height,
+		`The nine contributions, and below them the sum of contributions 0 to ${j}`);
+	const gridHeight = Math.round(height * 0.56);
+	const cellWidth = (width - 8) / 3;
+	const cellHeight = gridHeight / 3;
+	const [lo, hi] = extent(m.rows.flat());
+	for (let c = 0; c < FILES; c++) {
+		const left = (c % 3) * cellWidth;
+		const top = Math.floor(c / 3) * cellHeight;
+		const area = { left: left + LEFT, top: top + 24, width: cellWidth - LEFT - 8, height: cellHeight - 32 };
+		const p = panel(svg, area, 0, ROWS - 1, lo, hi, {
+			title: `x[${c}]·h[n − ${c}],   x[${c}] = ${short(m.x[c])}`,
+		});
+		p.g.lastChild.classList.add(`c${c}`);
+		if (c === j) add(p.g, 'rect', { class: 'frame', x: left + 4, y: top + 2, width: cellWidth - 4, height: cellHeight - 4 });
+		m.rows[c].forEach((v, n) => stem(p, n, v, `c${c}${c > j ? ' later' : ''}`));
+		if (term && term.j === c) ring(p, term.n, m.rows[c][term.n]);
+	}
+
+	const area = { left: LEFT, top: gridHeight + 28, width: width - LEFT - 16, height: height - gridHeight - 76 };
+	const before = j > 0 ? m.partial[j - 1] : m.y.map(() => 0);
+	const p = panel(svg, area, 0, ROWS - 1, ...extent([...m.partial.flat()]), {
+		pad: 24,
+		title: j === FILES - 1 ? 'The sum of the nine: y[n] = (x ∗ h)[n]'
+			: `The sum of contributions 0 .. ${j}; in grey, the sum before this step`,
+	});
+	before.forEach((v, n) => add(p.g, 'line', { class: 'before', x1: p.x(n), x2: p.x(n), y1: p.y(0), y2: p.y(v) }));
+	m.partial[j].forEach((v, n) => {
+		stem(p, n, v, 'sum');
+		valueLabel(p, n, v);
+	});
+	if (term && term.j <= j) ring(p, term.n, m.partial[j][term.n]);
+	xTicks(p, 0, ROWS - 1);
+	add(p.g, 'text', { class: 'label', x: LEFT + area.width / 2, y: height - 6, 'text-anchor': 'middle' }, 'output index n');
+}

@@ -1,0 +1,101 @@
+// Drawing in SVG at the size it is shown, so that its text is as large on
+// the screen as the page's: panels with an axis that follows the data, stem
+// plots and labels, all in the files' colours.
+
+const SVG = 'http://www.w3.org/2000/svg';
+
+// A new element name under parent, with attributes and, if given, text.
+function add(parent, name, attributes = {}, text) {
+	const node = document.createElementNS(SVG, name);
+	for (const [key, value] of Object.entries(attributes)) node.setAttribute(key, value);
+	if (text !== undefined) node.textContent = text;
+	parent.append(node);
+	return node;
+}
+
+// An empty SVG of width by height pixels in box, labelled for a screen
+// reader by label.
+function canvas(box, width, height, label) {
+	box.replaceChildren();
+	const svg = document.createElementNS(SVG, 'svg');
+	svg.setAttribute('viewBox', `0 0 ${width} ${height}`);
+	svg.setAttribute('width', width);
+	svg.setAttribute('height', height);
+	svg.setAttribute('role', 'img');
+	svg.setAttribute('aria-label', label);
+	box.append(svg);
+	return svg;
+}
+
+// A step of 1, 2 or 5 times a power of ten that cuts d into at most about n.
+function nice(d, n) {
+	const raw = d / n || 1;
+	const power = 10 ** Math.floor(Math.log10(raw));
+	const m = raw / power;
+	return (m <= 1 ? 1 : m <= 2 ? 2 : m <= 5 ? 5 : 10) * power;
+}
+
+// A panel in the plot area {left, top, width, height} of svg, over index i
+// from i0 to i1 and values lo .. hi, which take in 0, with pad pixels kept
+// free above and below the values for their labels. Draws the y axis with
+// at most about ticks labelled ticks (one each 22 pixels unless told), their
+// grid lines, and the line y = 0.
+function panel(svg, area, i0, i1, lo, hi, { pad = 6, ticks = Math.max(3, Math.floor(area.height / 22)), title, cls = '' } = {}) {
+	lo = Math.min(lo, 0);
+	hi = Math.max(hi, 0);
+	if (hi === lo) [lo, hi] = [-1, 1];
+	const inner = area.height - 2 * pad;
+	const per = (hi - lo) / inner;
+	const from = lo - pad * per;
+	const to = hi + pad * per;
+	const x = (i) => area.left + ((i - i0 + 0.5) / (i1 - i0 + 1)) * area.width;
+	const y = (v) => area.top + area.height - ((v - from) / (to - from)) * area.height;
+	const g = add(svg, 'g', { class: `panel ${cls}` });
+	const step = nice(to - from, ticks);
+	for (let k = Math.ceil(from / step); k * step <= to; k++) {
+		const v = k * step;
+		add(g, 'line', { class: 'grid', x1: area.left, x2: area.left + area.width, y1: y(v), y2: y(v) });
+		add(g, 'text', { class: 'tick', x: area.left - 6, y: y(v), 'text-anchor': 'end',
+			'dominant-baseline': 'middle' }, short(Number(v.toPrecision(12))));
+	}
+	add(g, 'line', { class: 'zero', x1: area.left, x2: area.left + area.width, y1: y(0), y2: y(0) });
+	if (title) add(g, 'text', { class: 'title', x: area.left, y: area.top - 8 }, title);
+	return { g, x, y, area };
+}
+
+// Ticks under panel p at each index from i0 to i1, written by name(i) on
+// one or more lines.
+function xTicks(p, i0, i1, name = short) {
+	const bottom = p.area.top + p.area.height;
+	for (let i = i0; i <= i1; i++) {
+		add(p.g, 'line', { class: 'axis', x1: p.x(i), x2: p.x(i), y1: bottom, y2: bottom + 4 });
+		const text = add(p.g, 'text', { class: 'tick', x: p.x(i), y: bottom + 18, 'text-anchor': 'middle' });
+		String(name(i)).split('\n').forEach((line, row) =>
+			add(text, 'tspan', { x: p.x(i), dy: row ? 16 : 0 }, line));
+	}
+}
+
+// A stem from 0 to v at index i in panel p, with a dot on top (an open
+// circle if open), in class cls; returns the dot.
+function stem(p, i, v, cls, { open = false, shift = 0 } = {}) {
+	const x = p.x(i) + shift;
+	add(p.g, 'line', { class: `stem ${cls}`, x1: x, x2: x, y1: p.y(0), y2: p.y(v) });
+	return add(p.g, 'circle', { class: `dot ${cls}${open ? ' open' : ''}`, cx: x, cy: p.y(v), r: 5 });
+}
+
+// v written clear of its dot at index i: above it from 0 up, below it under 0.
+function valueLabel(p, i, v, cls = '') {
+	return add(p.g, 'text', { class: `value ${cls}`, x: p.x(i), y: p.y(v) + (v >= 0 ? -9 : 19),
+		'text-anchor': 'middle' }, written(v));
+}
+
+// A ring around the dot at index i, value v, of panel p: the term in view.
+function ring(p, i, v, shift = 0) {
+	add(p.g, 'circle', { class: 'ring', cx: p.x(i) + shift, cy: p.y(v), r: 10 });
+}
+
+// The smallest and largest of values, with 0.
+function extent(values) {
+	const finite = values.filter((v) => Math.abs(v) <= 1e300);
+	return [Math.min(0, ...finite), Math.max(0, ...finite)];
+}
