@@ -34,9 +34,11 @@ mkfifo stdin && exec 3<>stdin
 # plot ARG...: the script's exit status, with its standard error in err,
 # less gnuplot's own count of the frames of a GIF.
 plot() {
-	timeout 60 gnuplot -c "$script" "$@" <&3 2>err.all
+	timeout 60 gnuplot -c "$script" "$@" <&3 2>err
 	local status=$?
-	grep -v '^[0-9]* frames in animation sequence$' err.all >err
+	case $* in
+	*.gif*) grep -v '^[0-9]* frames in animation sequence$' err >err.rest; mv err.rest err ;;
+	esac
 	return $status
 }
 # Sets spent to the seconds of processor time the children have taken.
@@ -51,9 +53,8 @@ mkdir files
 
 # The table's text: each file's values, then the convolution or $2.
 table() {
-	for f in "$1"/x_[0-8].csv; do
-		LC_ALL=C awk '!/^#/ { printf "%s%f", $1 ? " " : "", $2 } END { print "" }' "$f"
-	done
+	LC_ALL=C awk 'FNR == 1 && NR > 1 { print "" }
+		!/^#/ && NF == 2 { printf "%s%f", $1 ? " " : "", $2 } END { print "" }' "$1"/x_[0-8].csv
 	echo "${2:-0.000000 -1.000000 -0.600000 3.020000 0.660000 0.080000 -0.960000 -0.860000 -0.890000 0.310000 0.180000 0.060000}"
 }
 
@@ -90,7 +91,7 @@ text)
 			fail "a decimal comma changes table.txt"
 	fi
 	# Nor a word on standard error where the locale is not UTF-8.
-	LC_ALL=C plot files c.pdf && [ ! -s err ] || fail "LC_ALL=C: $(cat err)"
+	LC_ALL=C plot files c.pdf && [ ! -s err ] || fail "LC_ALL=C: $(<err)"
 	;;
 
 outputs)
@@ -100,7 +101,7 @@ outputs)
 	while read -r out view step kind count; do
 		[ "$view" = - ] && view=
 		[ "$step" = - ] && step=
-		plot files "$out" $view $step && [ ! -s err ] || fail "$out $view $step: $(cat err)"
+		plot files "$out" $view $step && [ ! -s err ] || fail "$out $view $step: $(<err)"
 		case $kind in
 		png) [ "$(head -c 4 "$out" | od -An -c | tr -d ' ')" = '211PNG' ] ;;
 		svg) grep -q '<svg' "$out" ;;
@@ -142,16 +143,14 @@ outputs)
 
 values | folders)
 	# Odd values and folder names that the script accepts: each case must
-	# draw every kind of page (folders the page too), with nothing on
-	# standard error, in less than twice the processor time of the program's
-	# own files, and sum the values as awk does.
-	page=
-	[ "$group" = folders ] && page=p.html
+	# draw every kind of page, with nothing on standard error, in less than
+	# twice the processor time of the program's own files, and sum the
+	# values as awk does.
 	outputs() {
 		local start status=0
 		cpu && start=$spent
-		for out in "p.png" "p.pdf" "o.gif output" "t.txt table" $page; do
-			plot "$1" $out && [ ! -s err ] || { status=1; fail "$1: $out: $(cat err)"; }
+		for out in "p.png" "p.pdf" "o.gif output" "t.txt table"; do
+			plot "$1" $out && [ ! -s err ] || { status=1; fail "$1: $out: $(<err)"; }
 		done
 		cpu && seconds=$(echo "$spent $start" | LC_ALL=C awk '{ print $1 - $2 }')
 		return $status
@@ -197,14 +196,14 @@ rules1 | rules2)
 		rm -rf "./$bad" && cp -r files "./$bad" && (cd "./$bad" && eval "$damage")
 		if [ -z "$problem" ]; then
 			plot "$bad" t.txt table && [ "$(cat t.txt)" = "$(table files)" ] ||
-				fail "$damage: not the program's numbers: $(cat err)"
+				fail "$damage: not the program's numbers: $(<err)"
 			continue
 		fi
 		for out in "bad.png" "bad.pdf" "bad.gif output" "bad.txt table" $page; do
 			rm -f "${out%% *}"
 			plot "$bad" $out && fail "$damage: $out: no error"
-			[ $? -eq 1 ] && [ "$(cat err)" = "plot_contributions.gp: $bad/x_3.csv: $problem" ] ||
-				fail "$damage: $out: $(cat err)"
+			[ $? -eq 1 ] && [ "$(<err)" = "plot_contributions.gp: $bad/x_3.csv: $problem" ] ||
+				fail "$damage: $out: $(<err)"
 			[ ! -e "${out%% *}" ] || fail "$damage: $out: left an output"
 		done
 		page=
@@ -215,9 +214,9 @@ rules1 | rules2)
 	if [ "$group" = rules1 ]; then
 		rm -rf zero && cp -r files zero && sed -i '2s/= .*/= 0 /' zero/x_*.csv
 		plot zero z.gif output && fail "zero: output: no error"
-		[ "$(cat err)" = "plot_contributions.gp: zero: every x[j] is zero, so the files do not give h" ] &&
-			[ ! -e z.gif ] || fail "zero: output: $(cat err)"
-		plot zero z.png && plot zero z.txt table && plot zero z.html || fail "zero: $(cat err)"
+		[ "$(<err)" = "plot_contributions.gp: zero: every x[j] is zero, so the files do not give h" ] &&
+			[ ! -e z.gif ] || fail "zero: output: $(<err)"
+		plot zero z.png && plot zero z.txt table && plot zero z.html || fail "zero: $(<err)"
 	fi
 	;;
 
@@ -240,7 +239,7 @@ arguments)
 		eval "set -- $args"
 		rm -f "$1"
 		plot files "$@" && fail "$args: no error"
-		[ $? -eq 2 ] && [ "$(cat err)" = "$message" ] || fail "$args: $(cat err)"
+		[ $? -eq 2 ] && [ "$(<err)" = "$message" ] || fail "$args: $(<err)"
 		[ ! -e "$1" ] || fail "$args: left an output"
 	done <<-'EOF'
 	p.jpg|plot_contributions.gp: p.jpg: unknown format, expected a name ending in .png, .svg, .gif, .pdf, .html or .txt

@@ -128,9 +128,9 @@ if (format eq "txt") {
 # The fonts take the same share of the page in every format: a PDF page is
 # 960 by 540 points, which pdftoppm shows at 1024 by 576 pixels.
 eval "set terminal " . ( \
-	format eq "gif" ? 'gif animate delay 120 loop 0 size 960,640 font "DejaVu Sans,10"' : \
+	format eq "gif" ? 'gif animate delay 120 loop 0 size 1280,720 font "DejaVu Sans,10" fontscale 1.33 linewidth 1.5' : \
 	format eq "pdf" ? 'pdfcairo size 13.333in,7.5in font "DejaVu Sans,10" fontscale 1 lw 2' : \
-	format eq "svg" ? 'svg size 1280,720 dynamic font "DejaVu Sans,10" fontscale 1.33 background "white"' : \
+	format eq "svg" ? 'svg size 1280,720 dynamic font "DejaVu Sans,10" fontscale 1.77 linewidth 1.5 background "white"' : \
 	'pngcairo size 1280,720 font "DejaVu Sans,10" fontscale 1.33 lw 1.5')
 set output out
 # A GIF draws its last frame three more times, to hold it longer.

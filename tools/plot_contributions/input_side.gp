@@ -9,7 +9,7 @@ set xtics 0, 1, rows - 1
 
 if (page == 0) {
 	set multiplot title \
-		"Convolution by superposition: y[n] = Σ_j x[j]·h[n − j]" font ",16"
+		heading("Convolution by superposition: y[n] = Σ_j x[j]·h[n − j]") font ",16"
 
 	# The nine contributions in a 3 × 3 grid, on one axis.
 	eval axis(lo, hi, 0.2, 3)
@@ -37,7 +37,7 @@ if (page == 0) {
 	both_lo = lo < sum_lo ? lo : sum_lo
 	both_hi = hi > sum_hi ? hi : sum_hi
 	eval axis(both_lo, both_hi, 0.2, 5)
-	set multiplot title (whole ? \
+	set multiplot title heading(whole ? \
 		sprintf("Step %d of %d: the sum is the whole convolution (x ∗ h)[n]", j + 1, files) : \
 		sprintf("Step %d of %d: adding x[%d]·h[n − %d]", j + 1, files, j, j)) \
 		font ",16"

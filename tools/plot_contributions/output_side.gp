@@ -18,8 +18,8 @@ do for [k = k_from:k_to] {
 	numbers_text = numbers_text . (k == k_from ? written(row(k, n)) : \
 		row(k, n) < 0 ? " − " . written(-row(k, n)) : " + " . written(row(k, n)))
 }
-set multiplot title sprintf("y[%d] = %s = %s", n, terms, \
-	(k_from < k_to ? numbers_text . " = " : "") . written(partial(files - 1, n))) \
+set multiplot title heading(sprintf("y[%d] = %s = %s", n, terms, \
+	(k_from < k_to ? numbers_text . " = " : "") . written(partial(files - 1, n)))) \
 	font ",14"
 
 set xrange [-taps + 0.4:rows - 0.4]
@@ -28,7 +28,7 @@ set object 1 rect from n - taps + 0.5, graph 0 to n + 0.5, graph 1 \
 set title offset 0, -0.6
 
 # 1. Flip and slide.
-eval place(0.07, 0.98, 0.725, 0.885)
+eval place(0.07, 0.98, 0.715, 0.87)
 set title sprintf("x[k], and h[%d − k] in grey: h flipped and slid to n = %d", n, n)
 k_tics = ""
 tap_tics = ""
@@ -41,7 +41,7 @@ eval "set xtics (" . tap_tics . ")"
 eval axis(x_lo, x_hi, 0.25, 4)
 eval "plot sample [i = n - taps + 1:n:1] '+' using (i + 0.25):(tap[n - i + 1]) " . \
 	"with impulses lw 3 lc rgb '#606060', [i = n - taps + 1:n:1] '+' " . \
-	"using (i + 0.25):(tap[n - i + 1]) with points pt 6 ps 1 lw 2 lc rgb '#606060', " . \
+	"using (i + 0.25):(tap[n - i + 1]) with points pt 6 ps dot lw 2 * ring lc rgb '#606060', " . \
 	stems(0, files - 1, "sample[i + 1]", "hue[i + 1]", 3, 1)
 
 # 2. Multiply: the terms of y[n], each written in the window.

@@ -10,7 +10,7 @@
 # rows, sum_lo .. sum_hi of the partial sums, y_lo .. y_hi of y and
 # x_lo .. x_hi of x and h.
 
-command = "sh " . quote(parts . "check.sh")
+command = "exec sh " . quote(parts . "check.sh")
 do for [j = 0:files - 1] { command = command . " " . quote(file(j)) }
 data = system(command . " </dev/null")
 if (GPVAL_SYSTEM_ERRNO != 0) {

@@ -4,10 +4,13 @@
 
 set key off
 set xzeroaxis lt -1
-set grid ytics lc rgb "#dddddd"
+set grid ytics lt 1 lc rgb "#dddddd" lw 1 dt solid
 set xtics nomirror out
 set ytics nomirror out
 set title font ",12"
+set ylabel offset 1.5, 0
+# A page's title, which the GIF and SVG terminals would set at the very top.
+heading(s) = (format eq "gif" || format eq "svg" ? "\n" : "") . s
 
 # x_j.csv is drawn in colour j + 1 of this list, in every format and on the
 # page. Each is dark enough for text in it to read at 4.5:1 against white,
@@ -56,10 +59,14 @@ place(left, right, bottom, top) = sprintf("set lmargin at screen %g; " . \
 # Clauses of a plot command, each after "plot sample " or ", ". The text e
 # is an expression of i, the index, drawn for i = first .. last; c is an
 # expression of i that gives the colour, as in hue.
-# Stems of width w from 0 to e, each with a dot of size d on top.
+# Stems of width w from 0 to e, each with a dot of size d on top. A GIF's
+# points are drawn smaller than the other formats' and its lines thicker:
+# dot and ring scale them to look the same.
+dot = format eq "gif" ? 1.4 : 1
+ring = format eq "gif" ? 0.5 : 1
 stems(first, last, e, c, w, d) = sprintf("[i = %d:%d:1] '+' using (i):(%s):(%s) " . \
 	"with impulses lw %g lc rgb variable, [i = %d:%d:1] '+' using (i):(%s):(%s) " . \
-	"with points pt 7 ps %g lc rgb variable", first, last, e, c, w, first, last, e, c, d)
+	"with points pt 7 ps %g lc rgb variable", first, last, e, c, w, first, last, e, c, d * dot)
 # The values of e as labels clear of their dots: above those at or over 0,
 # below the others. Each clause samples one index past last, unused, as
 # gnuplot 5.4 crashes on a labels clause of a single point left undefined.
