@@ -14,6 +14,7 @@ let step = 0;
 let term = null; // the cell {j, n} last pointed at in the table
 let timer = null;
 let dragging = null;
+let drawnFor = ''; // the size of the view's box when it was drawn
 
 // The set of files that the page was made from.
 function builtIn() {
@@ -26,13 +27,14 @@ function builtIn() {
 	return set;
 }
 
-// Shows the files of set, as they are.
-function useFiles(set) {
+// Takes the files of set, as they are, and draws them unless told not to.
+function useFiles(set, drawNow = true) {
 	base = fromFiles(set);
 	x = [...base.x];
 	h = base.h && [...base.h];
 	signalInputs();
-	update();
+	if (drawNow) update();
+	else drawn = base;
 }
 
 function isEdited() {
@@ -76,6 +78,8 @@ function setSignal(kind, index, v) {
 // Draws the view and step in the address.
 function draw() {
 	const box = $('view');
+	box.className = view;
+	drawnFor = boxSize();
 	const width = Math.max(box.clientWidth, 720);
 	const height = Math.max(box.clientHeight, 420);
 	for (const name of Object.keys(STEPS)) {
@@ -107,7 +111,7 @@ function draw() {
 		const below = document.createElement('div');
 		below.className = 'term';
 		box.append(below);
-		drawTerm(below, drawn, cell, width - 24, Math.max(170, box.clientHeight - box.firstChild.offsetHeight - 12));
+		drawTerm(below, drawn, cell, width - 24, Math.max(160, box.clientHeight - box.firstChild.offsetHeight - 12));
 	}
 }
 
@@ -175,7 +179,10 @@ $('play').addEventListener('click', () => play(timer === null));
 $('step').addEventListener('input', (e) => stepTo(Number(e.target.value)));
 window.addEventListener('popstate', fromAddress);
 window.addEventListener('hashchange', fromAddress);
-window.addEventListener('resize', () => requestAnimationFrame(draw));
+// Drawn anew whenever the view's box is no longer the size it was drawn
+// for, also once the page has settled after the first drawing.
+const boxSize = () => `${$('view').clientWidth}x${$('view').clientHeight}`;
+new ResizeObserver(() => boxSize() !== drawnFor && draw()).observe($('view'));
 
 // x and h typed in.
 $('edit').addEventListener('input', (e) => {
@@ -235,5 +242,5 @@ document.addEventListener('drop', (e) => {
 	openFiles(e.dataTransfer.files);
 });
 
-useFiles(builtIn());
+useFiles(builtIn(), false);
 fromAddress();
