@@ -18,7 +18,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "nine contributions and their sum, added up one at a time; the files as a"
   "table whose columns add up to the output; and each output sample as the"
   "flipped impulse response slid along the input. It writes pictures,"
-  "animations and PDF slides.")
+  "animations, PDF slides and a page for a web browser that steps through"
+  "the lecture and lets the signals be changed.")
 set(CPACK_PACKAGE_FILE_NAME
     "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}")
 set(CPACK_STRIP_FILES ON)
