@@ -5,7 +5,7 @@
 const $ = (id) => document.getElementById(id);
 const STEPS = { input: FILES, table: 0, output: ROWS };
 const last = { input: 0, output: 0 };
-let base; // the model of the files drawn
+let base; // the model of the files in use
 let drawn; // what is drawn: base, or x and h as changed
 let x;
 let h;
@@ -14,7 +14,9 @@ let step = 0;
 let term = null; // the cell {j, n} last pointed at in the table
 let timer = null;
 let dragging = null;
+let signalAxis; // the output side's panel of x and h, whose dots can be dragged
 let drawnFor = ''; // the size of the view's box when it was drawn
+let termSize; // the width and height of the table's term in both readings
 
 // The set of files that the page was made from.
 function builtIn() {
@@ -84,8 +86,8 @@ function draw() {
 	const height = Math.max(box.clientHeight, 420);
 	for (const name of Object.keys(STEPS)) {
 		const link = $(`to-${name}`);
-		link.toggleAttribute('aria-current', name === view);
 		if (name === view) link.setAttribute('aria-current', 'page');
+		else link.removeAttribute('aria-current');
 		if (STEPS[name]) link.href = `#${name}-${last[name]}`;
 	}
 	$('stepper').hidden = !STEPS[view];
@@ -101,7 +103,7 @@ function draw() {
 	} else if (view === 'output') {
 		$('title').textContent = drawn.h ? outputTitle(drawn, step) : 'The output side needs h, which these files do not give';
 		$('sum').textContent = drawn.h ? '' : 'Every x[j] is zero, and h is read from a file whose sample is not.';
-		drawOutput(box, drawn, step, term, width, height);
+		signalAxis = drawOutput(box, drawn, step, term, width, height);
 	} else {
 		box.replaceChildren();
 		$('title').textContent = TABLE_TITLE;
@@ -111,7 +113,8 @@ function draw() {
 		const below = document.createElement('div');
 		below.className = 'term';
 		box.append(below);
-		drawTerm(below, drawn, cell, width - 24, Math.max(160, box.clientHeight - box.firstChild.offsetHeight - 12));
+		termSize = [width - 24, Math.max(160, box.clientHeight - box.firstChild.offsetHeight - 12)];
+		drawTerm(below, drawn, cell, ...termSize);
 	}
 }
 
@@ -120,8 +123,7 @@ function point(j, n) {
 	if (term && term.j === j && term.n === n) return;
 	term = { j, n };
 	$('sum').textContent = termText(drawn, j, n);
-	const below = $('view').querySelector('.term');
-	drawTerm(below, drawn, term, below.clientWidth, below.clientHeight);
+	drawTerm($('view').querySelector('.term'), drawn, term, ...termSize);
 }
 
 // Opens step s of view v, and puts them in the address.
@@ -195,15 +197,13 @@ $('reset').addEventListener('click', () => {
 	$('error').textContent = '';
 });
 
-// x and h dragged on the output side, in steps of 0.05.
+// x and h dragged on the output side, in steps of 0.05, on the scale of the
+// axis as it was when the drag began.
 $('view').addEventListener('pointerdown', (e) => {
 	const { kind, index } = e.target.dataset;
 	if (!kind || !drawn.h) return;
-	const svg = $('view').querySelector('svg');
-	const box = svg.getBoundingClientRect();
-	const from = Number(e.target.getAttribute('cy'));
-	dragging = { kind, index: Number(index), y: e.clientY, v: (kind === 'x' ? x : h)[index],
-		per: valuePerPixel(e.target, from), top: box.top };
+	const v = (kind === 'x' ? x : h)[index];
+	dragging = { kind, index: Number(index), y: e.clientY, v, per: signalAxis.per };
 	$('view').setPointerCapture(e.pointerId);
 	e.preventDefault();
 });
@@ -215,15 +215,7 @@ $('view').addEventListener('pointermove', (e) => {
 $('view').addEventListener('pointerup', () => (dragging = null));
 $('view').addEventListener('pointercancel', () => (dragging = null));
 
-// How much a pixel is worth on the axis of the dot, from its stem's ends.
-function valuePerPixel(dot, cy) {
-	const line = dot.previousElementSibling;
-	const zero = Number(line.getAttribute('y1'));
-	const v = (dot.dataset.kind === 'x' ? x : h)[dot.dataset.index];
-	return v !== 0 && cy !== zero ? v / (zero - cy) : 0.01;
-}
-
-// Other files, chosen or dropped: drawn if good, else their one line drawn.
+// Other files, chosen or dropped: drawn if good, else their one line shown.
 async function openFiles(list) {
 	const byName = new Map([...list].reverse().map((f) => [f.name, f]));
 	const files = await Promise.all(Array.from({ length: FILES }, async (_, j) => {

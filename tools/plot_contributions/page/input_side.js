@@ -24,9 +24,8 @@ function drawInput(box, m, j, term, width, height) {
 		const top = Math.floor(c / 3) * cellHeight;
 		const area = { left: left + LEFT, top: top + 24, width: cellWidth - LEFT - 8, height: cellHeight - 32 };
 		const p = panel(svg, area, 0, ROWS - 1, lo, hi, {
-			title: `x[${c}]·h[n − ${c}],   x[${c}] = ${short(m.x[c])}`,
+			title: `x[${c}]·h[n − ${c}],   x[${c}] = ${short(m.x[c])}`, colour: `c${c}`,
 		});
-		p.g.lastChild.classList.add(`c${c}`);
 		if (c === j) add(p.g, 'rect', { class: 'frame', x: left + 4, y: top + 2, width: cellWidth - 4, height: cellHeight - 4 });
 		m.rows[c].forEach((v, n) => stem(p, n, v, `c${c}${c > j ? ' later' : ''}`));
 		if (term && term.j === c) ring(p, term.n, m.rows[c][term.n]);
@@ -44,7 +43,6 @@ function drawInput(box, m, j, term, width, height) {
 		stem(p, n, v, 'sum');
 		valueLabel(p, n, v);
 	});
-	if (term && term.j <= j) ring(p, term.n, m.partial[j][term.n]);
 	xTicks(p, 0, ROWS - 1);
 	add(p.g, 'text', { class: 'label', x: LEFT + area.width / 2, y: height - 6, 'text-anchor': 'middle' }, 'output index n');
 }

@@ -17,8 +17,8 @@ function outputTitle(m, n) {
 	return `y[${n}] = ${terms.join(' + ')} = ${from < to ? `${numbers} = ` : ''}${written(m.y[n])}`;
 }
 
-// Draws step n of model m in box. Its dots of x and h carry data-kind and
-// data-index, for dragging.
+// Draws step n of model m in box, and returns the panel of x and h, whose
+// dots carry data-kind and data-index, for dragging.
 function drawOutput(box, m, n, term, width, height) {
 	const svg = canvas(box, width, height,
 		`x[k] with h flipped and slid to n = ${n}, their products, and the output so far`);
@@ -60,7 +60,7 @@ function drawOutput(box, m, n, term, width, height) {
 		stem(p2, k, row[n], `c${k}`);
 		if (k > n - TAPS && k <= n) valueLabel(p2, k, row[n]);
 	});
-	if (term) ring(p2, term.j, m.rows[term.j][n]);
+	if (term && term.n === n) ring(p2, term.j, m.rows[term.j][n]);
 	xTicks(p2, k0, k1);
 
 	// 3. Add: the output so far, y[n] black and written out, those before grey.
@@ -73,5 +73,5 @@ function drawOutput(box, m, n, term, width, height) {
 	valueLabel(p3, n, m.y[n]);
 	xTicks(p3, 0, k1);
 	add(p3.g, 'text', { class: 'label', x: LEFT + p3.area.width / 2, y: height - 4, 'text-anchor': 'middle' }, 'output index n');
-	return { p1 };
+	return p1;
 }

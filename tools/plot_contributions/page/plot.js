@@ -37,10 +37,12 @@ function nice(d, n) {
 
 // A panel in the plot area {left, top, width, height} of svg, over index i
 // from i0 to i1 and values lo .. hi, which take in 0, with pad pixels kept
-// free above and below the values for their labels. Draws the y axis with
-// at most about ticks labelled ticks (one each 22 pixels unless told), their
-// grid lines, and the line y = 0.
-function panel(svg, area, i0, i1, lo, hi, { pad = 6, ticks = Math.max(3, Math.floor(area.height / 22)), title, cls = '' } = {}) {
+// free above and below the values for their labels. Draws the title, in the
+// class colour if given, the y axis with at most about ticks labelled ticks
+// (one each 22 pixels unless told), their grid lines, and the line y = 0.
+// Returns the panel's group g, its scales x and y, its area, and per, the
+// value of a pixel on its axis.
+function panel(svg, area, i0, i1, lo, hi, { pad = 6, ticks = Math.max(3, Math.floor(area.height / 22)), title, colour = '' } = {}) {
 	lo = Math.min(lo, 0);
 	hi = Math.max(hi, 0);
 	if (hi === lo) [lo, hi] = [-1, 1];
@@ -50,7 +52,7 @@ function panel(svg, area, i0, i1, lo, hi, { pad = 6, ticks = Math.max(3, Math.fl
 	const to = hi + pad * per;
 	const x = (i) => area.left + ((i - i0 + 0.5) / (i1 - i0 + 1)) * area.width;
 	const y = (v) => area.top + area.height - ((v - from) / (to - from)) * area.height;
-	const g = add(svg, 'g', { class: `panel ${cls}` });
+	const g = add(svg, 'g', { class: 'panel' });
 	const step = nice(to - from, ticks);
 	for (let k = Math.ceil(from / step); k * step <= to; k++) {
 		const v = k * step;
@@ -59,8 +61,8 @@ function panel(svg, area, i0, i1, lo, hi, { pad = 6, ticks = Math.max(3, Math.fl
 			'dominant-baseline': 'middle' }, short(Number(v.toPrecision(12))));
 	}
 	add(g, 'line', { class: 'zero', x1: area.left, x2: area.left + area.width, y1: y(0), y2: y(0) });
-	if (title) add(g, 'text', { class: 'title', x: area.left, y: area.top - 8 }, title);
-	return { g, x, y, area };
+	if (title) add(g, 'text', { class: `title ${colour}`, x: area.left, y: area.top - 8 }, title);
+	return { g, x, y, area, per };
 }
 
 // Ticks under panel p at each index from i0 to i1, written by name(i) on
@@ -84,14 +86,14 @@ function stem(p, i, v, cls, { open = false, shift = 0 } = {}) {
 }
 
 // v written clear of its dot at index i: above it from 0 up, below it under 0.
-function valueLabel(p, i, v, cls = '') {
-	return add(p.g, 'text', { class: `value ${cls}`, x: p.x(i), y: p.y(v) + (v >= 0 ? -9 : 19),
+function valueLabel(p, i, v) {
+	return add(p.g, 'text', { class: 'value', x: p.x(i), y: p.y(v) + (v >= 0 ? -9 : 19),
 		'text-anchor': 'middle' }, written(v));
 }
 
 // A ring around the dot at index i, value v, of panel p: the term in view.
-function ring(p, i, v, shift = 0) {
-	add(p.g, 'circle', { class: 'ring', cx: p.x(i) + shift, cy: p.y(v), r: 10 });
+function ring(p, i, v) {
+	add(p.g, 'circle', { class: 'ring', cx: p.x(i), cy: p.y(v), r: 10 });
 }
 
 // The smallest and largest of values, with 0.
