@@ -80,10 +80,11 @@ function setSignal(kind, index, v) {
 // Draws the view and step in the address.
 function draw() {
 	const box = $('view');
-	box.className = view;
+	// The size is read before anything changes, so that it costs no layout.
 	drawnFor = boxSize();
 	const width = Math.max(box.clientWidth, 720);
 	const height = Math.max(box.clientHeight, 420);
+	if (box.className !== view) box.className = view;
 	for (const name of Object.keys(STEPS)) {
 		const link = $(`to-${name}`);
 		if (name === view) link.setAttribute('aria-current', 'page');
@@ -156,8 +157,10 @@ function play(on) {
 		if (step === STEPS[view] - 1) go(view, 0);
 		timer = setInterval(() => (step < STEPS[view] - 1 ? go(view, step + 1) : play(false)), 1200);
 	}
-	$('play').textContent = timer ? 'Pause' : 'Play';
-	$('play').setAttribute('aria-pressed', String(timer !== null));
+	if ($('play').textContent !== (timer ? 'Pause' : 'Play')) {
+		$('play').textContent = timer ? 'Pause' : 'Play';
+		$('play').setAttribute('aria-pressed', String(timer !== null));
+	}
 }
 
 function stepTo(s) {

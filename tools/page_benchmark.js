@@ -4,15 +4,15 @@
 // layout after it: the first round while the browser still compiles the
 // page's code, the second once it has.
 //
-//   node tests/page/benchmark.js [PAGE]
+//   node tools/page_benchmark.js [PAGE]
 //
 // PAGE defaults to docs/convolution.html. A benchmark, not a test: it
 // reports and fails only if the page cannot be opened.
 const fs = require('node:fs');
 const path = require('node:path');
-const { browser } = require('./page.js');
+const { browser } = require('../tests/page/page.js');
 
-const file = path.resolve(process.argv[2] || path.join(__dirname, '../../docs/convolution.html'));
+const file = path.resolve(process.argv[2] || path.join(__dirname, '../docs/convolution.html'));
 
 (async () => {
 	const chromium = await browser();
