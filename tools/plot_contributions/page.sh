@@ -56,4 +56,4 @@ $0 == "@script@" { put("script", script); next }
 	sub(/@style-hash@/, style_hash)
 	sub(/@numbers@/, "[" numbers "]")
 	print
-}' "$here/page.html" >"$out"
+}' "$here/page.html.in" >"$out"
