@@ -9,8 +9,8 @@
 # reads back as the same doubles, subnormal ones too. Values beyond 1e300 in
 # size are refused, so that sums and axes cannot overflow.
 #
-# sh looks at what each file is; awk reads the lines, in the C locale, whose
-# decimal point the files use. awk gets the names as plain arguments and
+# sh and stat look at what each file is and its size; awk reads the lines,
+# in the C locale, whose decimal point the files use, and counts their bytes. awk gets the names as plain arguments and
 # opens them itself, so that a name with "=" is never taken for an
 # assignment, and one starting with "-" never for an option.
 
@@ -86,6 +86,8 @@ function read(file, j, size,    line, nr, n, f, nf, sample, values, status, used
 	nr = n = used = 0
 	values = ""
 	while ((status = (getline line < file)) > 0) {
+		# A line that takes the count past the size of the file had no
+		# line feed: the file ends inside it.
 		nr++
 		if ((used += length(line) + 1) > size)
 			fail(file, nr, "no line feed at its end, so the file may be cut short")
