@@ -6,8 +6,8 @@ const fs = require('node:fs');
 const path = require('node:path');
 const { browser } = require('./page.js');
 
-const page_file = process.env.PAGE || path.join(__dirname, '../../docs/convolution.html');
-const url = `file://${path.resolve(page_file)}`;
+const pageFile = process.env.PAGE || path.join(__dirname, '../../docs/convolution.html');
+const url = `file://${path.resolve(pageFile)}`;
 const expected = path.join(__dirname, '../expected');
 const files = Array.from({ length: 9 }, (_, j) => fs.readFileSync(path.join(expected, `x_${j}.csv`), 'latin1'));
 const convolution = '0.00 −1.00 −0.60 3.02 0.66 0.08 −0.96 −0.86 −0.89 0.31 0.18 0.06';
