@@ -77,13 +77,10 @@ function setSignal(kind, index, v) {
 	update();
 }
 
-// Draws the view and step in the address.
+// Draws the view and step in the address: first the words around the view,
+// which may change its box, then the view in the box as it then is.
 function draw() {
 	const box = $('view');
-	// The size is read before anything changes, so that it costs no layout.
-	drawnFor = boxSize();
-	const width = Math.max(box.clientWidth, 720);
-	const height = Math.max(box.clientHeight, 420);
 	if (box.className !== view) box.className = view;
 	for (const name of Object.keys(STEPS)) {
 		const link = $(`to-${name}`);
@@ -97,19 +94,25 @@ function draw() {
 	slider.value = step;
 	$('step-label').textContent = view === 'output' ? `n = ${step}` : `step ${step + 1} of ${FILES}`;
 	slider.setAttribute('aria-valuetext', view === 'output' ? `y[${step}]` : inputTitle(step));
+	const cell = term || { j: 3, n: 4 };
 	if (view === 'input') {
 		$('title').textContent = inputTitle(step);
 		$('sum').textContent = `The sum so far: ${drawn.partial[step].map(written).join('  ')}`;
-		drawInput(box, drawn, step, term, width, height);
 	} else if (view === 'output') {
 		$('title').textContent = drawn.h ? outputTitle(drawn, step) : 'The output side needs h, which these files do not give';
 		$('sum').textContent = drawn.h ? '' : 'Every x[j] is zero, and h is read from a file whose sample is not.';
-		signalAxis = drawOutput(box, drawn, step, term, width, height);
 	} else {
-		box.replaceChildren();
 		$('title').textContent = TABLE_TITLE;
-		const cell = term || { j: 3, n: 4 };
 		$('sum').textContent = termText(drawn, cell.j, cell.n);
+	}
+
+	drawnFor = boxSize();
+	const width = Math.max(box.clientWidth, 720);
+	const height = Math.max(box.clientHeight, 420);
+	if (view === 'input') drawInput(box, drawn, step, term, width, height);
+	else if (view === 'output') signalAxis = drawOutput(box, drawn, step, term, width, height);
+	else {
+		box.replaceChildren();
 		drawTable(box, drawn, go, point);
 		const below = document.createElement('div');
 		below.className = 'term';
