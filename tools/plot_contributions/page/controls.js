@@ -1,9 +1,14 @@
-// The page's state and its controls: the views as tabs, the steps by key,
-// slider and play, the address that holds view and step, x and h changed by
-// typing or dragging, and other files opened or dropped.
+// The page's state and the controls of its views: the views as tabs, the
+// steps by key, slider and play, the address that holds view and step, the
+// line a screen reader is told at each step, and focus kept where it was
+// through every redraw. Takes the views from input_side.js, table.js and
+// output_side.js; edit.js and open.js change x and h, or the files, through
+// useFiles and update.
 
 const $ = (id) => document.getElementById(id);
 const STEPS = { input: FILES, table: 0, output: ROWS };
+// The smallest box a view is drawn in; a smaller one scrolls.
+const LEAST = { width: 720, height: 340 };
 const last = { input: 0, output: 0 };
 let base; // the model of the files in use
 let drawn; // what is drawn: base, or x and h as changed
@@ -11,11 +16,13 @@ let x;
 let h;
 let view = 'input';
 let step = 0;
-let term = null; // the cell {j, n} last pointed at in the table
+const pointed = { pointer: null, focus: null }; // the table's cell {j, n} under the pointer, in focus
+let shownTerm = { j: 3, n: 4 }; // the term that the panels under the table show
+let ringed = ''; // the term ringed there, if any, as "j n"
 let timer = null;
-let dragging = null;
 let signalAxis; // the output side's panel of x and h, whose dots can be dragged
 let drawnFor = ''; // the size of the view's box when it was drawn
+let drawing = false;
 let termSize; // the width and height of the table's term in both readings
 
 // The set of files that the page was made from.
@@ -47,35 +54,11 @@ function isEdited() {
 function update() {
 	const edited = isEdited();
 	drawn = edited ? fromSignals(x, h) : base;
-	$('edited').hidden = !edited;
+	$('edited').hidden = $('edited-mark').hidden = !edited;
 	draw();
 }
 
-// The inputs that x and h can be typed into.
-function signalInputs() {
-	const fill = (id, name, values) => {
-		const set = $(id);
-		set.querySelectorAll('label').forEach((l) => l.remove());
-		(values || Array(TAPS).fill(null)).forEach((v, i) => {
-			const label = document.createElement('label');
-			const input = document.createElement('input');
-			label.append(`${name}[${i}] `, input);
-			Object.assign(input, { type: 'number', step: '0.1', value: v === null ? '' : String(v), disabled: v === null });
-			input.dataset.kind = name;
-			input.dataset.index = i;
-			set.append(label);
-		});
-	};
-	fill('x-values', 'x', h ? x : x.map(() => null));
-	fill('h-values', 'h', h);
-}
-
-function setSignal(kind, index, v) {
-	(kind === 'x' ? x : h)[index] = v;
-	const input = document.querySelector(`input[data-kind="${kind}"][data-index="${index}"]`);
-	if (input && Number(input.value) !== v) input.value = String(v);
-	update();
-}
+const boxSize = () => `${$('view').clientWidth}x${$('view').clientHeight}`;
 
 // Draws the view and step in the address: first the words around the view,
 // which may change its box, then the view in the box as it then is.
@@ -94,7 +77,7 @@ function draw() {
 	slider.value = step;
 	$('step-label').textContent = view === 'output' ? `n = ${step}` : `step ${step + 1} of ${FILES}`;
 	slider.setAttribute('aria-valuetext', view === 'output' ? `y[${step}]` : inputTitle(step));
-	const cell = term || { j: 3, n: 4 };
+	const term = pointed.pointer || pointed.focus;
 	if (view === 'input') {
 		$('title').textContent = inputTitle(step);
 		$('sum').textContent = `The sum so far: ${drawn.partial[step].map(written).join('  ')}`;
@@ -102,54 +85,111 @@ function draw() {
 		$('title').textContent = drawn.h ? outputTitle(drawn, step) : 'The output side needs h, which these files do not give';
 		$('sum').textContent = drawn.h ? '' : 'Every x[j] is zero, and h is read from a file whose sample is not.';
 	} else {
-		$('title').textContent = TABLE_TITLE;
-		$('sum').textContent = termText(drawn, cell.j, cell.n);
+		$('title').textContent = tableTitle(drawn);
+		$('sum').textContent = term ? termText(drawn, term.j, term.n) : TABLE_HINT;
 	}
 
+	const kept = focusKey(document.activeElement, box);
+	drawing = true;
 	drawnFor = boxSize();
-	const width = Math.max(box.clientWidth, 720);
-	const height = Math.max(box.clientHeight, 420);
-	if (view === 'input') drawInput(box, drawn, step, term, width, height);
-	else if (view === 'output') signalAxis = drawOutput(box, drawn, step, term, width, height);
+	const r = box.getBoundingClientRect();
+	const width = Math.max(Math.floor(r.width), LEAST.width);
+	const height = Math.max(Math.floor(r.height), LEAST.height);
+	let at = null; // the x of the current step, to keep in sight
+	if (view === 'input') at = drawInput(box, drawn, step, width, height);
+	else if (view === 'output') ({ axis: signalAxis, at } = drawOutput(box, drawn, step, width, height));
 	else {
 		box.replaceChildren();
-		drawTable(box, drawn, go, point);
+		drawTable(box, drawn, (v, s) => {
+			go(v, s);
+			$('step').focus();
+		}, point);
 		const below = document.createElement('div');
 		below.className = 'term';
 		box.append(below);
 		termSize = [width - 24, Math.max(160, box.clientHeight - box.firstChild.offsetHeight - 12)];
-		drawTerm(below, drawn, cell, ...termSize);
+		if (term) shownTerm = term;
+		ringed = term ? `${term.j} ${term.n}` : '';
+		drawTerm(below, drawn, shownTerm, term !== null, ...termSize);
 	}
+	if (kept) refocus(box, kept);
+	drawing = false;
+	// A box with something to scroll is a tab stop, so that keys scroll it.
+	if (view !== 'table' && (box.scrollWidth > box.clientWidth || box.scrollHeight > box.clientHeight)) box.tabIndex = 0;
+	else box.removeAttribute('tabindex');
+	if (at !== null) box.scrollLeft = at - box.clientWidth / 2;
 }
 
-// The cell {j, n} of the table in focus or under the pointer.
-function point(j, n) {
-	if (term && term.j === j && term.n === n) return;
-	term = { j, n };
-	$('sum').textContent = termText(drawn, j, n);
-	drawTerm($('view').querySelector('.term'), drawn, term, ...termSize);
+// A selector for the element in focus, if box holds it, that finds its like
+// once box is drawn anew.
+function focusKey(element, box) {
+	if (element === box || !box.contains(element)) return null;
+	if (element.dataset.n) return `td[data-j="${element.dataset.j}"][data-n="${element.dataset.n}"]`;
+	return element.matches('button') ? `button[aria-label="${element.getAttribute('aria-label')}"]` : null;
 }
+
+// Focuses the element of box that key finds, a table's cell being the one
+// that Tab comes back to.
+function refocus(box, key) {
+	const element = box.querySelector(key);
+	if (!element) return;
+	if (element.matches('td')) {
+		box.querySelectorAll('td[tabindex="0"]').forEach((cell) => (cell.tabIndex = -1));
+		element.tabIndex = 0;
+	}
+	element.focus({ preventScroll: true });
+}
+
+// The table's cell under the pointer or in focus, as how says, is cell or
+// none: the term in both readings below the table follows.
+function point(how, cell) {
+	if (drawing) return;
+	pointed[how] = cell;
+	const term = pointed.pointer || pointed.focus;
+	if ((term ? `${term.j} ${term.n}` : '') === ringed) return;
+	ringed = term ? `${term.j} ${term.n}` : '';
+	if (term) shownTerm = term;
+	$('sum').textContent = term ? termText(drawn, term.j, term.n) : TABLE_HINT;
+	drawTerm($('view').querySelector('.term'), drawn, shownTerm, term !== null, ...termSize);
+}
+
+// The address of step s of view v.
+const address = (v, s) => (STEPS[v] ? `#${v}-${s}` : '#table');
 
 // Opens step s of view v, and puts them in the address.
 function go(v, s = 0) {
-	const hash = STEPS[v] ? `#${v}-${s}` : '#table';
-	if (location.hash !== hash) history.pushState(null, '', hash);
+	if (location.hash !== address(v, s)) history.pushState(null, '', address(v, s));
 	show(v, s);
 }
 
 function show(v, s) {
-	if (v !== view) play(false);
+	const moved = v !== view || s !== step;
+	if (v !== view) {
+		play(false);
+		pointed.pointer = pointed.focus = null;
+	}
 	view = v;
 	step = s;
 	if (STEPS[v]) last[v] = s;
 	draw();
+	if (moved) tell();
 }
 
-// The view and step in the address; anything else is the first step.
+// Tells a screen reader the view's line, once.
+function tell() {
+	const line = [$('title').textContent, $('sum').textContent].filter(Boolean).join('. ');
+	if ($('spoken').textContent !== line) $('spoken').textContent = line;
+}
+
+// The view and step in the address, which becomes the nearest that the page
+// can show: a step out of range the nearest step of its view, an address
+// that names no view the input side's first step.
 function fromAddress() {
-	const m = /^#(input|output)-(\d+)$/.exec(location.hash);
-	if (m && Number(m[2]) < STEPS[m[1]]) show(m[1], Number(m[2]));
-	else show(location.hash === '#table' ? 'table' : 'input', 0);
+	const m = /^#(input|output|table)(?:-(-?[0-9]+))?$/.exec(location.hash);
+	const v = m ? m[1] : 'input';
+	const s = STEPS[v] ? Math.min(STEPS[v] - 1, Math.max(0, Number(m?.[2] ?? 0))) : 0;
+	if (location.hash !== address(v, s)) history.replaceState(null, '', address(v, s));
+	show(v, s);
 }
 
 // Plays the steps from here, one each 1.2 s, or stops.
@@ -173,6 +213,11 @@ function stepTo(s) {
 
 document.addEventListener('keydown', (e) => {
 	const t = e.target;
+	if (e.key === 'Escape') {
+		if ($('edit').open) closeEdit();
+		else if (!$('error-line').hidden) dismiss();
+		return;
+	}
 	if (e.altKey || e.ctrlKey || e.metaKey || !STEPS[view] || t.matches('input, td, summary')) return;
 	if (e.key === ' ' && t.matches('button')) return;
 	const to = { ArrowLeft: step - 1, ArrowRight: step + 1, Home: 0, End: STEPS[view] - 1 }[e.key];
@@ -188,57 +233,13 @@ $('step').addEventListener('input', (e) => stepTo(Number(e.target.value)));
 window.addEventListener('popstate', fromAddress);
 window.addEventListener('hashchange', fromAddress);
 // Drawn anew whenever the view's box is no longer the size it was drawn
-// for, also once the page has settled after the first drawing.
-const boxSize = () => `${$('view').clientWidth}x${$('view').clientHeight}`;
-new ResizeObserver(() => boxSize() !== drawnFor && draw()).observe($('view'));
+// for, also once the page has settled after the first drawing; a printed
+// page scales the drawing as it is.
+new ResizeObserver(() => boxSize() !== drawnFor && !matchMedia('print').matches && draw()).observe($('view'));
 
-// x and h typed in.
-$('edit').addEventListener('input', (e) => {
-	const v = Number(e.target.value);
-	if (e.target.value !== '' && Number.isFinite(v) && Math.abs(v) <= 1e6)
-		setSignal(e.target.dataset.kind, Number(e.target.dataset.index), v);
+// Once every part of the script has run: the page's own files, drawn at the
+// step in the address.
+document.addEventListener('DOMContentLoaded', () => {
+	useFiles(builtIn(), false);
+	fromAddress();
 });
-$('reset').addEventListener('click', () => {
-	useFiles(base);
-	$('error').textContent = '';
-});
-
-// x and h dragged on the output side, in steps of 0.05, on the scale of the
-// axis as it was when the drag began.
-$('view').addEventListener('pointerdown', (e) => {
-	const { kind, index } = e.target.dataset;
-	if (!kind || !drawn.h) return;
-	const v = (kind === 'x' ? x : h)[index];
-	dragging = { kind, index: Number(index), y: e.clientY, v, per: signalAxis.per };
-	$('view').setPointerCapture(e.pointerId);
-	e.preventDefault();
-});
-$('view').addEventListener('pointermove', (e) => {
-	if (!dragging) return;
-	const v = Math.round((dragging.v - (e.clientY - dragging.y) * dragging.per) * 20) / 20;
-	if (v !== (dragging.kind === 'x' ? x : h)[dragging.index]) setSignal(dragging.kind, dragging.index, v);
-});
-$('view').addEventListener('pointerup', () => (dragging = null));
-$('view').addEventListener('pointercancel', () => (dragging = null));
-
-// Other files, chosen or dropped: drawn if good, else their one line shown.
-async function openFiles(list) {
-	const byName = new Map([...list].reverse().map((f) => [f.name, f]));
-	const files = await Promise.all(Array.from({ length: FILES }, async (_, j) => {
-		const file = byName.get(`x_${j}.csv`);
-		return file ? new Uint8Array(await file.arrayBuffer()) : null;
-	}));
-	const set = readSet(files);
-	$('error').textContent = set.error || '';
-	if (!set.error) useFiles(set);
-}
-$('open').addEventListener('click', () => $('chooser').click());
-$('chooser').addEventListener('change', (e) => openFiles(e.target.files));
-document.addEventListener('dragover', (e) => e.preventDefault());
-document.addEventListener('drop', (e) => {
-	e.preventDefault();
-	openFiles(e.dataTransfer.files);
-});
-
-useFiles(builtIn(), false);
-fromAddress();

@@ -83,7 +83,8 @@ function latin1(bytes) {
 	return s;
 }
 
-// The set from files[j], the bytes of x_j.csv or null where it is missing:
+// The set from files[j], the bytes of x_j.csv, null where it is missing or
+// the reason it could not be read:
 // { x, rows } with x[j] and rows[j][n], or { error } with the line that
 // names the first bad file.
 function readSet(files) {
@@ -95,6 +96,7 @@ function readSet(files) {
 			const bytes = files[j];
 			if (!bytes)
 				throw new BadFile(name, 0, 'No such file or directory; convolution_demo writes the files');
+			if (typeof bytes === 'string') throw new BadFile(name, 0, bytes);
 			if (bytes.length === 0) throw new BadFile(name, 0, 'empty file');
 			if (bytes.length > FILE_LIMIT)
 				throw new BadFile(name, 0, `${bytes.length} bytes, expected at most ${FILE_LIMIT}`);

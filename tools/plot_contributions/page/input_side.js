@@ -3,18 +3,19 @@
 // after j faded and x[j]·h[n − j] framed, above the sum of contributions
 // 0 .. j, with the sum before the step in grey.
 
-const LEFT = 56;
-
 function inputTitle(j) {
 	return j === FILES - 1
 		? `Step ${FILES} of ${FILES}: the sum is the whole convolution (x ∗ h)[n]`
 		: `Step ${j + 1} of ${FILES}: adding x[${j}]·h[n − ${j}]`;
 }
 
-// Draws step j of model m in box, the term {j, n} ringed if given.
-function drawInput(box, m, j, term, width, height) {
-	const svg = canvas(box, width, height,
-		`The nine contributions, and below them the sum of contributions 0 to ${j}`);
+// Values as a screen reader is to read them out.
+const spoken = (values) => values.map(written).join(', ');
+
+// Draws step j of model m in box; returns the x of the contribution added.
+function drawInput(box, m, j, width, height) {
+	const svg = canvas(box, width, height, `Contribution ${j}, x[${j}]·h[n − ${j}], for n from 0 to ${ROWS - 1}: ` +
+		`${spoken(m.rows[j])}. The sum of contributions 0 to ${j}: ${spoken(m.partial[j])}.`);
 	const gridHeight = Math.round(height * 0.56);
 	const cellWidth = (width - 8) / 3;
 	const cellHeight = gridHeight / 3;
@@ -28,7 +29,6 @@ function drawInput(box, m, j, term, width, height) {
 		});
 		if (c === j) add(p.g, 'rect', { class: 'frame', x: left + 4, y: top + 2, width: cellWidth - 4, height: cellHeight - 4 });
 		m.rows[c].forEach((v, n) => stem(p, n, v, `c${c}${c > j ? ' later' : ''}`));
-		if (term && term.j === c) ring(p, term.n, m.rows[c][term.n]);
 	}
 
 	const area = { left: LEFT, top: gridHeight + 28, width: width - LEFT - 16, height: height - gridHeight - 76 };
@@ -44,5 +44,6 @@ function drawInput(box, m, j, term, width, height) {
 		valueLabel(p, n, v);
 	});
 	xTicks(p, 0, ROWS - 1);
-	add(p.g, 'text', { class: 'label', x: LEFT + area.width / 2, y: height - 6, 'text-anchor': 'middle' }, 'output index n');
+	add(p.g, 'text', { class: 'label', x: p.area.left + p.area.width / 2, y: height - 6, 'text-anchor': 'middle' }, 'output index n');
+	return ((j % 3) + 0.5) * cellWidth;
 }

@@ -13,24 +13,57 @@ function tapsOf(set) {
 	return Array.from({ length: TAPS }, (_, k) => set.rows[big][big + k] / set.x[big]);
 }
 
+// s, a sum of terms whose sizes add up to size, or 0 where s is below their
+// precision: all that is left when terms cancel is their rounding.
+const settled = (s, size) => (Math.abs(s) <= size * 2 ** -48 ? 0 : s);
+
 // What the views draw: x, h (or null), rows[j][n], partial[j][n], the sum of
-// rows 0 .. j, and y, the whole sum.
-function model(x, h, rows) {
+// rows 0 .. j, y, the whole sum, and files, whether the files gave them.
+function model(x, h, rows, files) {
+	const size = rows[0].map(() => 0);
 	const partial = [];
-	rows.forEach((row, j) => partial.push(row.map((v, n) => (j ? partial[j - 1][n] : 0) + v)));
-	return { x, h, rows, partial, y: partial[FILES - 1] };
+	rows.forEach((row, j) => partial.push(row.map((v, n) => {
+		size[n] += Math.abs(v);
+		return settled((j ? partial[j - 1][n] : 0) + v, size[n]);
+	})));
+	return { x, h, rows, partial, y: partial[FILES - 1], files };
 }
 
 // The model of a set as its files give it.
 function fromFiles(set) {
-	return model(set.x, tapsOf(set), set.rows);
+	return model(set.x, tapsOf(set), set.rows, true);
 }
 
 // The model of x and h, its rows computed here.
 function fromSignals(x, h) {
 	const rows = x.map((v, j) =>
 		Array.from({ length: ROWS }, (_, n) => (n >= j && n - j < TAPS ? v * h[n - j] : 0)));
-	return model(x, h, rows);
+	return model(x, h, rows, false);
+}
+
+// What a student may type for a value of x or h: at most LIMIT in size and
+// at most DECIMALS decimals, so that every product and sum stays exact
+// enough to show and fits its panel.
+const LIMIT = 1000;
+const DECIMALS = 6;
+const ALLOWED = `a number from −${LIMIT} to ${LIMIT} with at most ${DECIMALS} decimals, such as -0.6 or 1,5`;
+
+// The value of text as a student types it, with a decimal point or comma,
+// "-" or "−", and an exponent if wanted; null if it is not one allowed.
+function typed(text) {
+	const s = text.trim().replace(',', '.').replaceAll('−', '-');
+	const m = /^[-+]?(?:[0-9]+(?:[.]([0-9]*))?|[.]([0-9]+))(?:[eE]([-+]?[0-9]+))?$/.exec(s);
+	if (!m || s.length > 40) return null;
+	const decimals = (m[1] ?? m[2] ?? '').replace(/0+$/, '').length - Number(m[3] ?? 0);
+	const v = Number(s) + 0;
+	return Math.abs(v) <= LIMIT && decimals <= DECIMALS ? v : null;
+}
+
+// v as a person writes it in a field: the shortest form that gives v, or,
+// where that runs long with rounding, v to 12 digits.
+function asTyped(v) {
+	const s = String(v);
+	return s.length <= 12 ? s : String(Number(v.toPrecision(12)));
 }
 
 // v as C's "%.<p>g" writes it.

@@ -3,6 +3,8 @@
 // plots and labels, all in the files' colours.
 
 const SVG = 'http://www.w3.org/2000/svg';
+// The pixels left of a panel for its tick labels.
+const LEFT = 56;
 
 // A new element name under parent, with attributes and, if given, text.
 function add(parent, name, attributes = {}, text) {
@@ -35,34 +37,55 @@ function nice(d, n) {
 	return (m <= 1 ? 1 : m <= 2 ? 2 : m <= 5 ? 5 : 10) * power;
 }
 
-// A panel in the plot area {left, top, width, height} of svg, over index i
-// from i0 to i1 and values lo .. hi, which take in 0, with pad pixels kept
-// free above and below the values for their labels. Draws the title, in the
-// class colour if given, the y axis with at most about ticks labelled ticks
-// (one each 22 pixels unless told), their grid lines, and the line y = 0.
-// Returns the panel's group g, its scales x and y, its area, and per, the
-// value of a pixel on its axis.
-function panel(svg, area, i0, i1, lo, hi, { pad = 6, ticks = Math.max(3, Math.floor(area.height / 22)), title, colour = '' } = {}) {
+// The y axis of a panel height pixels high over values lo .. hi, which take
+// in 0, with pad pixels kept free above and below them for their labels, and
+// a tick about each 22 pixels unless ticks says how many: the values at its
+// bottom and top, from and to, the value of a pixel, per, the ticks with
+// their labels, and the width in pixels that the widest label takes.
+function yAxis(height, lo, hi, pad = 6, ticks = Math.max(3, Math.floor(height / 22))) {
 	lo = Math.min(lo, 0);
 	hi = Math.max(hi, 0);
 	if (hi === lo) [lo, hi] = [-1, 1];
-	const inner = area.height - 2 * pad;
-	const per = (hi - lo) / inner;
+	const per = (hi - lo) / (height - 2 * pad);
 	const from = lo - pad * per;
 	const to = hi + pad * per;
+	const step = nice(to - from, ticks);
+	const marks = [];
+	for (let k = Math.ceil(from / step); k * step <= to; k++) marks.push({ v: k * step, text: short(Number(g(k * step, 3))) });
+	// DejaVu Sans at 13 pixels: a digit or "e" is 8.3 pixels wide, "−" and "+" 11.
+	const width = Math.max(...marks.map((m) => [...m.text].reduce((w, c) => w + (c === '.' ? 4.2 : '−+'.includes(c) ? 11 : 8.3), 0)));
+	return { from, to, per, marks, width };
+}
+
+// How far a panel's plot must move right of the LEFT pixels kept for its
+// tick labels, so that they fit, with lo, hi and options as panel takes them.
+function overhang(area, lo, hi, { pad, ticks } = {}) {
+	return Math.max(0, Math.ceil(yAxis(area.height, lo, hi, pad, ticks).width) + 8 - LEFT);
+}
+
+// A panel in the plot area {left, top, width, height} of svg, over index i
+// from i0 to i1 and values lo .. hi, which take in 0, with LEFT pixels to
+// the left of the area for the tick labels. Draws the title, in the class
+// colour if given, the y axis as yAxis lays it out with pad and ticks, their
+// grid lines, and the line y = 0; where the labels need more room the area
+// moves right by their overhang, or by shift if given, so that panels over
+// one axis can move alike. Returns the panel's group g, its scales x and y,
+// its area, and per, the value of a pixel on its axis.
+function panel(svg, area, i0, i1, lo, hi, { pad, ticks, title, colour = '', shift } = {}) {
+	const axis = yAxis(area.height, lo, hi, pad, ticks);
+	const moved = shift ?? overhang(area, lo, hi, { pad, ticks });
+	area = { ...area, left: area.left + moved, width: area.width - moved };
+	const { from, to } = axis;
 	const x = (i) => area.left + ((i - i0 + 0.5) / (i1 - i0 + 1)) * area.width;
 	const y = (v) => area.top + area.height - ((v - from) / (to - from)) * area.height;
 	const g = add(svg, 'g', { class: 'panel' });
-	const step = nice(to - from, ticks);
-	for (let k = Math.ceil(from / step); k * step <= to; k++) {
-		const v = k * step;
+	for (const { v, text } of axis.marks) {
 		add(g, 'line', { class: 'grid', x1: area.left, x2: area.left + area.width, y1: y(v), y2: y(v) });
-		add(g, 'text', { class: 'tick', x: area.left - 6, y: y(v), 'text-anchor': 'end',
-			'dominant-baseline': 'middle' }, short(Number(v.toPrecision(12))));
+		add(g, 'text', { class: 'tick', x: area.left - 6, y: y(v), 'text-anchor': 'end', 'dominant-baseline': 'middle' }, text);
 	}
 	add(g, 'line', { class: 'zero', x1: area.left, x2: area.left + area.width, y1: y(0), y2: y(0) });
 	if (title) add(g, 'text', { class: `title ${colour}`, x: area.left, y: area.top - 8 }, title);
-	return { g, x, y, area, per };
+	return { g, x, y, area, per: axis.per };
 }
 
 // Ticks under panel p at each index from i0 to i1, written by name(i) on

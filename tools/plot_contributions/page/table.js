@@ -1,21 +1,27 @@
 // The table: a row per file, a column per output index n, the sums below.
 // It joins the two readings: a row is one contribution (the input side), a
 // column the terms that add up to y[n] (the output side). A cell in focus
-// or under the pointer is that term, ringed in both readings beside it.
+// or under the pointer is that term, ringed in both readings below it.
 
-const TABLE_TITLE = 'The nine files as a table: each row is a contribution, each column adds up to y[n]';
+// The table's title, which says where its numbers come from.
+const tableTitle = (m) => `${m.files ? 'The nine files' : 'x and h as changed'}` +
+	' as a table: each row is a contribution, each column adds up to y[n]';
 
-// What cell (j, n) of model m is, in words.
+// What cell (j, n) of model m is, in words, as the line of a ringed term.
 function termText(m, j, n) {
 	const k = n - j;
-	if (k < 0 || k >= TAPS) return `x[${j}]·h[n − ${j}] is 0 at n = ${n}: h has no tap ${minus(String(k))}, so it is no term of y[${n}]`;
+	if (k < 0 || k >= TAPS) return `Ringed: x[${j}]·h[n − ${j}] is 0 at n = ${n}: h has no tap ${minus(String(k))}, so it is no term of y[${n}]`;
 	const tap = m.h ? written(m.h[k]) : 'h[k]';
-	return `x[${j}]·h[${k}] = ${written(m.x[j])} · ${tap.startsWith('−') ? `(${tap})` : tap} = ` +
+	return `Ringed: x[${j}]·h[${k}] = ${written(m.x[j])} · ${tap.startsWith('−') ? `(${tap})` : tap} = ` +
 		`${written(m.rows[j][n])}, a term of y[${n}]`;
 }
 
-// The table of model m in box; go(view, step) opens a view, and point(j, n)
-// is told of the cell in focus or under the pointer.
+// The table's line while no cell is pointed at or focused.
+const TABLE_HINT = 'Point at a number, or Tab into the table and move with the arrow keys, to ring that term in both readings below';
+
+// The table of model m in box; go(view, step) opens a view, and point(how,
+// cell) is told of the cell {j, n} that is now under the pointer or in focus,
+// how says which, or null when none is.
 function drawTable(box, m, go, point) {
 	const table = document.createElement('table');
 	const head = table.createTHead().insertRow();
@@ -50,8 +56,11 @@ function drawTable(box, m, go, point) {
 			cell.dataset.n = n;
 		}
 	}
-	table.addEventListener('focusin', (e) => e.target.dataset.n && point(+e.target.dataset.j, +e.target.dataset.n));
-	table.addEventListener('pointerover', (e) => e.target.dataset.n && point(+e.target.dataset.j, +e.target.dataset.n));
+	const cell = (e) => (e.target.dataset.n ? { j: +e.target.dataset.j, n: +e.target.dataset.n } : null);
+	table.addEventListener('focusin', (e) => point('focus', cell(e)));
+	table.addEventListener('focusout', (e) => table.contains(e.relatedTarget) || point('focus', null));
+	table.addEventListener('pointerover', (e) => point('pointer', cell(e)));
+	table.addEventListener('pointerleave', () => point('pointer', null));
 	table.addEventListener('keydown', (e) => moveFocus(table, e));
 	box.append(table);
 	return table;
@@ -83,19 +92,22 @@ function moveFocus(table, e) {
 	next.focus();
 }
 
-// The term {j, n} in both readings: contribution j with sample n ringed, and
-// the products of step n with k = j ringed.
-function drawTerm(box, m, term, width, height) {
-	const svg = canvas(box, width, height, `The term x[${term.j}]·h[${term.n} − ${term.j}] in both readings`);
+// The term {j, n} in both readings: contribution j, and the products of
+// step n, with the term ringed in each if ringed.
+function drawTerm(box, m, term, ringed, width, height) {
+	const column = m.rows.map((row) => row[term.n]);
+	const svg = canvas(box, width, height, `Contribution ${term.j}, x[${term.j}]·h[n − ${term.j}]: ${spoken(m.rows[term.j])}. ` +
+		`The terms x[k]·h[${term.n} − k] for k from 0 to ${FILES - 1}: ${spoken(column)}.` +
+		(ringed ? ` Ringed in both: ${written(m.rows[term.j][term.n])}, the term of n = ${term.n} and k = ${term.j}.` : ''));
 	const half = width / 2;
 	const area = (left) => ({ left: left + LEFT, top: 26, width: half - LEFT - 16, height: height - 56 });
 	const [lo, hi] = extent(m.rows.flat());
 	const a = panel(svg, area(0), 0, ROWS - 1, lo, hi, { title: `Input side, step ${term.j}: x[${term.j}]·h[n − ${term.j}]` });
 	m.rows[term.j].forEach((v, n) => stem(a, n, v, `c${term.j}`));
-	ring(a, term.n, m.rows[term.j][term.n]);
+	if (ringed) ring(a, term.n, m.rows[term.j][term.n]);
 	xTicks(a, 0, ROWS - 1);
 	const b = panel(svg, area(half), 0, FILES - 1, lo, hi, { title: `Output side, step ${term.n}: x[k]·h[${term.n} − k]` });
-	m.rows.forEach((row, k) => stem(b, k, row[term.n], `c${k}`));
-	ring(b, term.j, m.rows[term.j][term.n]);
+	column.forEach((v, k) => stem(b, k, v, `c${k}`));
+	if (ringed) ring(b, term.j, m.rows[term.j][term.n]);
 	xTicks(b, 0, FILES - 1);
 }
