@@ -1,10 +1,14 @@
-// The page in headless Chromium, opened from disk as a lecturer would: what
-// it shows and sends, its controls, other files, and how it reads and fits.
-const { test, before, after } = require('node:test');
+// The page in headless Chromium and Firefox, opened from disk as a lecturer
+// would and used as a student would: what it shows and sends, its controls,
+// typed values, other files, focus, addresses, and how it reads, fits and
+// prints.
+const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert');
+const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
+const os = require('node:os');
 const path = require('node:path');
-const { browser } = require('./page.js');
+const { browser, engines, fakeClock } = require('./page.js');
 
 const pageFile = process.env.PAGE || path.join(__dirname, '../../docs/convolution.html');
 const url = `file://${path.resolve(pageFile)}`;
@@ -12,127 +16,38 @@ const expected = path.join(__dirname, '../expected');
 const files = Array.from({ length: 9 }, (_, j) => fs.readFileSync(path.join(expected, `x_${j}.csv`), 'latin1'));
 const convolution = '0.00 −1.00 −0.60 3.02 0.66 0.08 −0.96 −0.86 −0.89 0.31 0.18 0.06';
 const y4 = 'y[4] = x[1]·h[3] + x[2]·h[2] + x[3]·h[1] + x[4]·h[0] = 0.10 + 0.36 − 1.20 + 1.40 = 0.66';
-let chromium;
+const axe = fs.readFileSync(require.resolve('axe-core'), 'utf8');
 
-before(async () => (chromium = await browser()));
-after(() => chromium.close());
+const text = (page, selector) => page.$eval(selector, (e) => e.innerText);
+const sums = (page) => page.$$eval('tr.sums td', (cells) => cells.map((c) => c.textContent).join(' '));
+const hash = (page) => page.evaluate(() => location.hash);
+const active = (page) => page.evaluate(() => {
+	const e = document.activeElement;
+	return e.id || e.dataset.kind && `${e.dataset.kind}[${e.dataset.index}]` || e.dataset.n && `cell ${e.dataset.j} ${e.dataset.n}` || e.localName;
+});
+const later = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+const field = (kind, index) => `input[data-kind="${kind}"][data-index="${index}"]`;
 
-// A new page at hash, with what it requests, logs and alerts recorded.
-async function open(hash = '', viewport = { width: 1024, height: 576 }) {
-	const page = await chromium.newPage({ viewport });
-	const seen = { requests: [], console: [], dialogs: [] };
-	page.on('request', (r) => r.url().split('#')[0] !== url && seen.requests.push(r.url()));
-	page.on('console', (m) => seen.console.push(m.text()));
-	page.on('pageerror', (e) => seen.console.push(e.message));
-	page.on('dialog', (d) => seen.dialogs.push(d.message()) && d.dismiss());
-	await page.clock.install();
-	await page.goto(url + hash);
-	return { page, seen };
+// Types text over the field's own and presses key.
+async function type(page, kind, index, text, key = 'Tab') {
+	await page.focus(field(kind, index));
+	await page.$eval(field(kind, index), (e) => e.select());
+	await page.keyboard.press('Backspace');
+	await page.keyboard.type(text);
+	await page.keyboard.press(key);
 }
 
-const text = (page, selector) => page.locator(selector).innerText();
-const sums = async (page) => (await page.locator('tr.sums td').allInnerTexts()).join(' ');
-
-// Drops these nine texts on the page as x_0.csv .. x_8.csv.
-function drop(page, texts) {
-	return page.evaluate((texts) => {
+// Drops these files on the page: texts as x_0.csv .. x_8.csv, or File
+// objects that make(name, text) makes in the page.
+function drop(page, texts, make = '(name, text) => new File([Uint8Array.from(text, (c) => c.charCodeAt(0))], name)') {
+	return page.evaluate((texts, make) => {
 		const data = new DataTransfer();
-		texts.forEach((t, j) => data.items.add(new File([Uint8Array.from(t, (c) => c.charCodeAt(0))], `x_${j}.csv`)));
+		texts.forEach((t, j) => t !== null && data.items.add((0, eval)(make)(`x_${j}.csv`, t)));
 		document.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
-	}, texts);
+	}, texts, make);
 }
 const damaged = (line, text) => files.map((f, j) => (j === 3 ? f.split('\n').map((l, i) => (i === line - 1 ? text : l)).join('\n') : f));
-
-test('the table sums to the convolution, and the page asks for nothing', async () => {
-	const { page, seen } = await open('#table');
-	assert.strictEqual(await sums(page), convolution);
-	await page.locator('td[data-j="3"][data-n="4"]').hover();
-	assert.strictEqual(await text(page, '#sum'), 'x[3]·h[1] = 2.00 · (−0.60) = −1.20, a term of y[4]');
-	for (const hash of ['#input-3', '#output-0']) await page.goto(url + hash);
-	assert.deepStrictEqual(seen, { requests: [], console: [], dialogs: [] });
-	await page.close();
-});
-
-test('the output side steps by key, slider, play and history', async () => {
-	const { page } = await open('#output-4');
-	assert.strictEqual(await text(page, '#title'), y4);
-	await page.keyboard.press('ArrowRight');
-	assert.match(await text(page, '#title'), /^y\[5\] = x\[2\]·h\[3\] \+ /);
-	assert.strictEqual(new URL(page.url()).hash, '#output-5');
-	await page.locator('#step').fill('11');
-	assert.strictEqual(await text(page, '#title'), 'y[11] = x[8]·h[3] = 0.06');
-	await page.goBack();
-	assert.strictEqual(new URL(page.url()).hash, '#output-5');
-	await page.locator('#title').click();
-	await page.keyboard.press('Home');
-	await page.keyboard.press('Space');
-	await page.clock.runFor(2500);
-	assert.strictEqual(new URL(page.url()).hash, '#output-2');
-	await page.locator('#to-table').click();
-	await page.locator('th button', { hasText: 'x[6]' }).click();
-	assert.strictEqual(await text(page, '#title'), 'Step 7 of 9: adding x[6]·h[n − 6]');
-	await page.close();
-});
-
-test('a changed x[3] changes y[3] .. y[6] until the files are back', async () => {
-	const { page } = await open('#table');
-	await page.locator('#edit summary').click();
-	await page.locator('input[data-kind="x"][data-index="3"]').fill('1');
-	assert.strictEqual(await sums(page), '0.00 −1.00 −0.60 2.02 1.26 0.38 −0.86 −0.86 −0.89 0.31 0.18 0.06');
-	assert.match(await text(page, '#edited'), /^Edited: these are no longer the program's files/);
-	await page.locator('#reset').click();
-	assert.strictEqual(await sums(page), convolution);
-	assert.ok(await page.locator('#edited').isHidden());
-	// Dragging the dot of x[8] down changes it too.
-	await page.locator('#edit summary').click();
-	await page.goto(`${url}#output-8`);
-	const dot = await page.locator('circle[data-kind="x"][data-index="8"]').boundingBox();
-	await page.mouse.move(dot.x + 5, dot.y + 5);
-	await page.mouse.down();
-	await page.mouse.move(dot.x + 5, dot.y + 45, { steps: 4 });
-	await page.mouse.up();
-	assert.ok(await page.locator('#edited').isVisible());
-	assert.notStrictEqual(await text(page, '#title'), 'y[8] = x[5]·h[3] + x[6]·h[2] + x[7]·h[1] + x[8]·h[0] = −0.14 − 0.15 + 0.00 − 0.60 = −0.89');
-	await page.close();
-});
-
-test('other files: a bad set is one line and leaves the drawing; a good one is drawn', async () => {
-	const { page, seen } = await open('#table');
-	for (const [set, message] of [
-		[damaged(9, '12 -0.200000'), 'x_3.csv: line 9: index 12, expected 6'],
-		[damaged(7, '4 <script>alert(1)</script>'), 'x_3.csv: line 7: value <script>alert(1)</sc..., expected a finite number'],
-		[damaged(7, '4 <img/src=x/onerror=alert(1)>'), 'x_3.csv: line 7: value <img/src=x/onerror=a..., expected a finite number'],
-		[files.map((f, j) => (j === 8 ? f.slice(0, -5) : f)), 'x_8.csv: line 14: no line feed at its end, so the file may be cut short'],
-	]) {
-		await drop(page, set);
-		await page.locator('#error').filter({ hasText: message }).waitFor();
-		assert.strictEqual(await text(page, '#error'), message);
-		assert.strictEqual(await sums(page), convolution);
-	}
-	assert.strictEqual(await page.locator('#error img, #error script').count(), 0);
-	const zero = files.map((f) => f.replace(/^(\d+) .*$/gm, '$1 0.000000').replace(/= .* $/m, '= 0.000000 '));
-	await drop(page, zero);
-	await page.locator('#error:empty').waitFor({ state: 'attached' });
-	assert.strictEqual(await sums(page), '0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00');
-	await page.goto(`${url}#output-4`);
-	assert.match(await text(page, '#sum'), /Every x\[j\] is zero/);
-	assert.deepStrictEqual(seen.dialogs, []);
-	await page.close();
-});
-
-test('no WCAG 2.1 A or AA violation in any view', async () => {
-	const { page } = await open();
-	await page.evaluate(fs.readFileSync(require.resolve('axe-core'), 'utf8'));
-	for (const hash of ['#input-3', '#table', '#output-4']) {
-		await page.goto(url + hash);
-		await page.evaluate(fs.readFileSync(require.resolve('axe-core'), 'utf8'));
-		if (hash === '#table') await page.locator('#edit summary').click();
-		const { violations } = await page.evaluate(() =>
-			axe.run({ runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] }));
-		assert.deepStrictEqual(violations.map((v) => `${hash} ${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
-	}
-	await page.close();
-});
+const error = (page, line) => page.waitForFunction((line) => document.getElementById('error').textContent === line, {}, line);
 
 // The text boxes of the page in view: each piece of HTML text, each SVG text,
 // with its font size in pixels and whether a scroll box holds it.
@@ -143,7 +58,7 @@ function textBoxes() {
 	const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
 	for (let node; (node = walker.nextNode()); ) {
 		const element = node.parentElement;
-		if (!node.textContent.trim() || element.closest('svg, script, [hidden], details:not([open]) > div')) continue;
+		if (!node.textContent.trim() || element.closest('svg, script, [hidden], #spoken, details:not([open]) > div')) continue;
 		const range = document.createRange();
 		range.selectNodeContents(node);
 		add(node.textContent.trim(), element, range.getBoundingClientRect(), parseFloat(getComputedStyle(element).fontSize));
@@ -159,26 +74,332 @@ function textBoxes() {
 			bottom: box.top - view.scrollTop + view.scrollHeight, fits: view.scrollHeight <= view.clientHeight + 1 && view.scrollWidth <= view.clientWidth + 1 } };
 }
 
-for (const [width, height] of [[1024, 576], [390, 844]]) {
-	test(`at ${width}×${height} every view is legible, and nothing overlaps or is cut off`, async () => {
-		const { page } = await open('', { width, height });
-		for (const hash of ['#input-3', '#input-8', '#table', '#output-0', '#output-4', '#output-11']) {
-			await page.goto(url + hash);
-			const { boxes, page: [scrollWidth, scrollHeight], view, ...screen } = await page.evaluate(textBoxes);
-			const problems = [];
-			if (scrollWidth > screen.width) problems.push(`the page is ${scrollWidth} px wide`);
-			if (width > height && (scrollHeight > screen.height || !view.fits)) problems.push('the view scrolls');
-			boxes.forEach((a, i) => {
-				if (a.svg ? a.size < 13 : a.size < 12) problems.push(`${a.text} is ${a.size} px`);
-				const within = a.scrolled ? view : { left: 0, top: 0, right: screen.width, bottom: scrollHeight };
-				if (a.left < within.left - 1 || a.right > within.right + 1 || a.top < within.top - 1 || a.bottom > within.bottom + 1)
-					problems.push(`${a.text} is cut off`);
-				for (const b of boxes.slice(i + 1))
-					if (Math.min(a.right, b.right) - Math.max(a.left, b.left) > 1 && Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top) > 1)
-						problems.push(`${a.text} overlaps ${b.text}`);
-			});
-			assert.deepStrictEqual(problems, [], hash);
+// What keeps the page in view from being read: text too small, cut off or
+// over other text, a page wider than the screen, and on a landscape screen
+// any scrolling, but for a view that scrolls to be wide enough.
+async function illegible(page, scrolls = false) {
+	const { boxes, page: [scrollWidth, scrollHeight], view, ...screen } = await page.evaluate(textBoxes);
+	const problems = [];
+	if (scrollWidth > screen.width) problems.push(`the page is ${scrollWidth} px wide`);
+	if (screen.width > screen.height && (scrollHeight > screen.height || !view.fits && !scrolls)) problems.push('the view scrolls');
+	boxes.forEach((a, i) => {
+		if (a.svg ? a.size < 12.9 : a.size < 12) problems.push(`${a.text} is ${a.size} px`);
+		const within = a.scrolled ? view : { left: 0, top: 0, right: screen.width, bottom: scrollHeight };
+		if (a.left < within.left - 1 || a.right > within.right + 1 || a.top < within.top - 1 || a.bottom > within.bottom + 1)
+			problems.push(`${a.text} is cut off`);
+		for (const b of boxes.slice(i + 1))
+			if (Math.min(a.right, b.right) - Math.max(a.left, b.left) > 1 && Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top) > 1)
+				problems.push(`${a.text} overlaps ${b.text}`);
+	});
+	return problems;
+}
+
+for (const engine of engines) describe(engine, () => {
+	let b;
+	before(async () => (b = await browser(engine)));
+	after(() => b.close());
+
+	// A new page at hash, with what it requests, logs and alerts recorded.
+	async function open(at = '', viewport = { width: 1024, height: 576 }) {
+		const page = await b.newPage();
+		const seen = { requests: [], console: [], dialogs: [] };
+		page.on('request', (r) => !r.url().startsWith('data:') && r.url().split('#')[0] !== url && seen.requests.push(r.url()));
+		page.on('console', (m) => seen.console.push(m.text()));
+		page.on('pageerror', (e) => seen.console.push(e.message));
+		page.on('dialog', (d) => seen.dialogs.push(d.message()) && d.dismiss());
+		await page.setViewport(viewport);
+		await page.evaluateOnNewDocument(fakeClock);
+		await page.goto(url + at);
+		await later(page);
+		return { page, seen };
+	}
+	const go = async (page, at) => {
+		await page.evaluate((at) => (location.hash = at), at);
+		await later(page);
+	};
+
+	test('the table sums to the convolution, a term is ringed only while pointed at, and the page asks for nothing', async () => {
+		const { page, seen } = await open('#table');
+		assert.strictEqual(await sums(page), convolution);
+		assert.match(await text(page, '#sum'), /^Point at a number/);
+		await page.hover('td[data-j="3"][data-n="4"]');
+		assert.strictEqual(await text(page, '#sum'), 'Ringed: x[3]·h[1] = 2.00 · (−0.60) = −1.20, a term of y[4]');
+		assert.strictEqual(await page.$$eval('.term circle.ring', (r) => r.length), 2);
+		await page.hover('#title');
+		assert.match(await text(page, '#sum'), /^Point at a number/);
+		assert.strictEqual(await page.$$eval('circle.ring', (r) => r.length), 0);
+		await page.hover('td[data-j="3"][data-n="4"]');
+		for (const at of ['#input-3', '#output-4']) {
+			await go(page, at);
+			assert.strictEqual(await page.$$eval('circle.ring', (r) => r.length), 0, at);
+		}
+		assert.deepStrictEqual(seen, { requests: [], console: [], dialogs: [] });
+		await page.close();
+	});
+
+	test('the output side steps by key, slider, play and history, each step told once', async () => {
+		const { page } = await open('#output-4');
+		assert.strictEqual(await text(page, '#title'), y4);
+		assert.match(await page.$eval('svg', (s) => s.getAttribute('aria-label')), /The terms of y\[4\]: 0\.10, 0\.36, −1\.20, 1\.40\. /);
+		await page.keyboard.press('ArrowRight');
+		assert.match(await text(page, '#title'), /^y\[5\] = x\[2\]·h\[3\] \+ /);
+		assert.strictEqual(await page.$eval('#spoken', (e) => e.textContent), await text(page, '#title'));
+		assert.strictEqual(await hash(page), '#output-5');
+		await page.$eval('#step', (s) => {
+			s.value = '11';
+			s.dispatchEvent(new Event('input', { bubbles: true }));
+		});
+		assert.strictEqual(await text(page, '#title'), 'y[11] = x[8]·h[3] = 0.06');
+		await page.goBack();
+		assert.strictEqual(await hash(page), '#output-5');
+		await page.click('#title');
+		await page.keyboard.press('Home');
+		await page.keyboard.press(' ');
+		await page.evaluate(() => clock.runFor(2500));
+		assert.strictEqual(await hash(page), '#output-2');
+		await page.click('#to-table');
+		await page.click('th button[aria-label^="x[6]"]');
+		assert.strictEqual(await text(page, '#title'), 'Step 7 of 9: adding x[6]·h[n − 6]');
+		await page.close();
+	});
+
+	test('an address becomes the nearest the page can show', async () => {
+		const { page } = await open('#output-57');
+		assert.strictEqual(await hash(page), '#output-11');
+		for (const [at, shown, title] of [['#output--1', '#output-0', /^y\[0\] = /], ['#output-04', '#output-4', /^y\[4\] = /],
+			['#input-9', '#input-8', /^Step 9 of 9/], ['#Output-4', '#input-0', /^Step 1 of 9/], ['#table-3', '#table', /as a table/],
+			['#nothing', '#input-0', /^Step 1 of 9/]]) {
+			await go(page, at);
+			assert.deepStrictEqual([await hash(page), await text(page, '#title')].join(' '), `${shown} ${await text(page, '#title')}`);
+			assert.match(await text(page, '#title'), title, at);
 		}
 		await page.close();
 	});
-}
+
+	test('a typed value is taken when committed and only if allowed; the fields show what is used', async () => {
+		const { page } = await open('#table');
+		await page.click('#edit summary');
+		const y3 = async () => (await sums(page)).split(' ')[3];
+		for (const typed of ['1e300', '1000001', '1e400', '123456789012345678901234567890', '', 'abc', '0.0000001']) {
+			await type(page, 'x', 3, typed);
+			assert.deepStrictEqual([await page.$eval(field('x', 3), (e) => [e.value, e.getAttribute('aria-invalid')]), await y3()],
+				[['2', 'true'], '3.02'], typed);
+			assert.match(await text(page, '#edit-message'), /^x\[3\]: “.*” is not a number from −1000 to 1000 with at most 6 decimals.*; x\[3\] stays 2\.$/);
+		}
+		await type(page, 'x', 3, '1e300', 'Enter');
+		assert.deepStrictEqual(await page.$eval(field('x', 3), (e) => [e.value, e.getAttribute('aria-invalid')]), ['1e300', 'true']);
+		for (const [typed, value, y] of [['1,5', '1.5', '2.52'], ['−0,5', '-0.5', '0.52'], ['1e3', '1000', '1001.02'], ['1', '1', '2.02']]) {
+			await type(page, 'x', 3, typed, 'Enter');
+			assert.deepStrictEqual([await page.$eval(field('x', 3), (e) => [e.value, e.getAttribute('aria-invalid')]), await y3()],
+				[[value, null], y], typed);
+		}
+		assert.strictEqual(await page.$eval('#edit-message', (e) => e.textContent), '');
+		assert.strictEqual(await sums(page), '0.00 −1.00 −0.60 2.02 1.26 0.38 −0.86 −0.86 −0.89 0.31 0.18 0.06');
+		// Back to the files, from the keyboard, and focus stays in the panel.
+		await page.focus('#reset');
+		await page.keyboard.press('Enter');
+		assert.deepStrictEqual([await sums(page), await active(page)], [convolution, 'summary']);
+		// Tabbing through every field edits nothing.
+		await page.focus(field('x', 0));
+		for (let i = 0; i < 12; i++) await page.keyboard.press('Tab');
+		assert.strictEqual(await active(page), 'h[3]');
+		assert.deepStrictEqual([await sums(page), await page.$eval('#edited-mark', (e) => e.hidden)], [convolution, true]);
+		await page.close();
+	});
+
+	test('sums whose terms cancel are 0.00 in every view, and x changes only by a step of 0.05 when dragged', async () => {
+		const { page } = await open('#table');
+		await page.click('#edit summary');
+		await type(page, 'x', 4, '-1.8');
+		await type(page, 'x', 7, '1,8');
+		assert.strictEqual(await sums(page), '0.00 −1.00 −0.60 3.02 −2.54 2.00 0.00 1.26 −1.97 −0.23 0.00 0.06');
+		for (const [at, ends] of [['#output-6', /= 0\.00$/], ['#output-10', /= 0\.00$/], ['#input-8', /^The sum so far: (\S+ +){6}0\.00 /]]) {
+			await go(page, at);
+			assert.match(await text(page, at === '#input-8' ? '#sum' : '#title'), ends, at);
+		}
+		assert.doesNotMatch(await page.$eval('#view', (v) => v.textContent), /e−/);
+		// Dragging the dot of x[8] down changes it by steps of 0.05.
+		await page.keyboard.press('Escape');
+		await go(page, '#output-8');
+		const dot = await (await page.$('circle[data-kind="x"][data-index="8"]')).boundingBox();
+		await page.mouse.move(dot.x + 5, dot.y + 5);
+		await page.mouse.down();
+		await page.mouse.move(dot.x + 5, dot.y + 45, { steps: 4 });
+		await page.mouse.up();
+		const x8 = Number(await page.$eval(field('x', 8), (e) => e.value));
+		assert.ok(x8 < -0.6 && Math.abs(x8 * 20 - Math.round(x8 * 20)) < 1e-9, String(x8));
+		await page.close();
+	});
+
+	for (const [width, height] of [[1024, 576], [512, 288]])
+		test(`at ${width}×${height} the edit panel lies within the screen and closes by Escape or leaving it`, async () => {
+			const { page } = await open('#output-4', { width, height });
+			await page.click('#edit summary');
+			await page.keyboard.press('Tab');
+			for (let i = 0; i < 3; i++) await page.keyboard.press('Tab');
+			assert.strictEqual(await active(page), 'x[3]');
+			const [left, right, scrollX, size] = await page.$eval('.popup', (p) => [p.getBoundingClientRect().left,
+				p.getBoundingClientRect().right, scrollX, getComputedStyle(document.activeElement).fontSize]);
+			assert.ok(left >= 0 && right <= width && scrollX === 0, `${left} .. ${right}, scrolled by ${scrollX}`);
+			assert.strictEqual(size, '15px');
+			await page.keyboard.type('7');
+			await page.keyboard.press('Escape');
+			assert.deepStrictEqual([await page.$eval('#edit', (e) => e.open), await active(page)], [false, 'summary']);
+			assert.strictEqual(await text(page, '#title'), y4);
+			await page.keyboard.press('Enter');
+			await page.click('h1');
+			assert.strictEqual(await page.$eval('#edit', (e) => e.open), false);
+			await page.close();
+		});
+
+	test('other files: a bad set is one line, dismissible, and leaves the drawing; a good one is drawn', async () => {
+		const { page, seen } = await open('#table');
+		for (const [set, message, make] of [
+			[damaged(9, '12 -0.200000'), 'x_3.csv: line 9: index 12, expected 6'],
+			[damaged(7, '4 <script>alert(1)</script>'), 'x_3.csv: line 7: value <script>alert(1)</sc..., expected a finite number'],
+			[damaged(7, '4 <img/src=x/onerror=alert(1)>'), 'x_3.csv: line 7: value <img/src=x/onerror=a..., expected a finite number'],
+			[files.map((f, j) => (j === 8 ? f.slice(0, -5) : f)), 'x_8.csv: line 14: no line feed at its end, so the file may be cut short'],
+			// Too large: refused from its size, unread.
+			[files, 'x_3.csv: 65537 bytes, expected at most 65536', `(name, text) => { const f = new File([name === 'x_3.csv' ?
+				new Uint8Array(65537) : text], name); f.arrayBuffer = () => { throw new Error('read'); }; return name === 'x_3.csv' ? f : new File([text], name); }`],
+			[files, 'x_3.csv: cannot be read; drop or choose the files themselves, not a folder', `(name, text) => { const f = new File([text], name);
+				if (name === 'x_3.csv') f.arrayBuffer = () => Promise.reject(new DOMException('gone', 'NotReadableError')); return f; }`],
+			[files.map((f, j) => (j ? f : null)), 'x_0.csv: No such file or directory; convolution_demo writes the files'],
+		]) {
+			await drop(page, set, make);
+			await error(page, message);
+			assert.strictEqual(await sums(page), convolution);
+		}
+		assert.strictEqual(await page.$$eval('#error img, #error script', (e) => e.length), 0);
+		// Dismissed by its button, focus going to the files; by Escape.
+		await page.focus('#dismiss');
+		await page.keyboard.press('Enter');
+		assert.deepStrictEqual([await page.$eval('#error-line', (e) => e.hidden), await active(page)], [true, 'open']);
+		await drop(page, damaged(9, '12 -0.200000'));
+		await error(page, 'x_3.csv: line 9: index 12, expected 6');
+		await page.keyboard.press('Escape');
+		assert.strictEqual(await page.$eval('#error-line', (e) => e.hidden), true);
+		// A drop of text, not files, changes nothing.
+		await page.evaluate(() => {
+			const data = new DataTransfer();
+			data.setData('text/plain', '#output-4');
+			document.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+		});
+		await later(page);
+		assert.deepStrictEqual([await page.$eval('#error-line', (e) => e.hidden), await sums(page)], [true, convolution]);
+		// Files whose h comes with rounding: the field shows it as written.
+		const three = files.map((f, j) => (j === 3 ? f.replace('= 2.000000', '= 3.000000').replace('3 2.000000', '3 3.000000')
+			.replace('4 -1.200000', '4 -1.800000').replace('5 -0.600000', '5 -0.900000').replace('6 -0.200000', '6 -0.300000') : f));
+		await drop(page, three);
+		await page.waitForFunction(() => document.querySelector('tr.sums td:nth-of-type(4)').textContent === '4.02');
+		assert.strictEqual(await page.$eval(field('h', 3), (e) => e.value), '-0.1');
+		const zero = files.map((f) => f.replace(/^(\d+) .*$/gm, '$1 0.000000').replace(/= .* $/m, '= 0.000000 '));
+		await drop(page, zero);
+		await page.waitForFunction(() => document.querySelector('tr.sums td').textContent === '0.00' && document.querySelector('tr.sums td:nth-of-type(4)').textContent === '0.00');
+		await go(page, '#output-4');
+		assert.match(await text(page, '#sum'), /Every x\[j\] is zero/);
+		assert.deepStrictEqual(seen.dialogs, []);
+		await page.close();
+	});
+
+	test('focus stays on the control used, or the one that replaced it', async () => {
+		const { page } = await open('#table');
+		await page.focus('th button[aria-label^="x[6]"]');
+		await page.keyboard.press('Enter');
+		assert.deepStrictEqual([await hash(page), await active(page)], ['#input-6', 'step']);
+		await go(page, '#table');
+		await page.focus('th button[aria-label^="9:"]');
+		await page.keyboard.press(' ');
+		assert.deepStrictEqual([await hash(page), await active(page)], ['#output-9', 'step']);
+		await go(page, '#table');
+		await page.focus('td[data-j="0"][data-n="0"]');
+		await page.keyboard.press('ArrowDown');
+		await page.keyboard.press('ArrowRight');
+		await page.setViewport({ width: 900, height: 560 });
+		await later(page);
+		assert.strictEqual(await active(page), 'cell 1 1');
+		assert.match(await text(page, '#sum'), /^Ringed: x\[1\]·h\[0\]/);
+		// The box of the view is a tab stop only while it has something to scroll.
+		await go(page, '#output-4');
+		assert.strictEqual(await page.$eval('#view', (v) => v.getAttribute('tabindex')), null);
+		await page.setViewport({ width: 390, height: 844 });
+		await later(page);
+		assert.strictEqual(await page.$eval('#view', (v) => v.getAttribute('tabindex')), '0');
+		await page.close();
+	});
+
+	test('no WCAG 2.1 A or AA violation in any view at any size, the edit panel open too', async () => {
+		const { page } = await open();
+		for (const viewport of [{ width: 1024, height: 576 }, { width: 512, height: 288 }, { width: 390, height: 844 }]) {
+			await page.setViewport(viewport);
+			for (const at of ['#input-3', '#table', '#output-4', '#output-5']) {
+				await go(page, at);
+				if (at === '#output-5') await page.click('#edit summary');
+				await page.evaluate(axe);
+				const { violations } = await page.evaluate(() => axe.run({ runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] }));
+				assert.deepStrictEqual(violations.map((v) => `${viewport.width} ${at} ${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
+			}
+			await page.click('#title');
+		}
+		await page.close();
+	});
+
+	for (const [width, height] of [[1024, 576], [390, 844]])
+		test(`at ${width}×${height} every view is legible in every state, and nothing overlaps or is cut off`, async () => {
+			const { page } = await open('', { width, height });
+			for (const at of ['#input-3', '#input-8', '#table', '#output-0', '#output-4', '#output-11'])
+				await go(page, at).then(async () => assert.deepStrictEqual(await illegible(page), [], at));
+			// Edited, with an error line and the panel open.
+			await page.click('#edit summary');
+			await type(page, 'h', 1, '-0.65');
+			await drop(page, damaged(9, '12 -0.200000'));
+			await error(page, 'x_3.csv: line 9: index 12, expected 6');
+			await page.click('#edit summary');
+			for (const at of ['#input-8', '#table', '#output-11']) await go(page, at).then(async () => assert.deepStrictEqual(await illegible(page), [], `${at}, edited`));
+			// Files of tiny values, whose long labels may widen a view.
+			const tiny = files.map((f) => f.replace(/^(\d+) (\S+)$/gm, (_, n, v) => `${n} ${v}e-315`).replace(/= (\S+) $/m, '= $1e-315 '));
+			await drop(page, tiny);
+			await page.waitForFunction(() => document.getElementById('error-line').hidden);
+			for (const at of ['#input-3', '#table', '#output-4']) await go(page, at).then(async () => assert.deepStrictEqual(await illegible(page, true), [], `${at}, tiny`));
+			await page.close();
+		});
+
+	test('on a phone the current step is scrolled into sight at every step', async () => {
+		const { page } = await open('#output-0', { width: 390, height: 844 });
+		for (const at of ['#output-4', '#output-8', '#output-11', '#output-2', '#input-2', '#input-8', '#input-4']) {
+			await go(page, at);
+			// The frame of the contribution added, or the dot of y[n].
+			const [left, right, from, to] = await page.$eval('#view', (v, input) => {
+				const mark = [...v.querySelectorAll(input ? '.frame' : 'circle.sum')].at(-1).getBoundingClientRect();
+				const r = v.getBoundingClientRect();
+				return [mark.left, mark.right, r.left, r.right];
+			}, at.startsWith('#input'));
+			assert.ok(left >= from && right <= to, `${at}: ${left} .. ${right} in ${from} .. ${to}`);
+		}
+		await page.close();
+	});
+
+	test('printed on A4 and Letter, either way up, each view fits one page without the controls', async () => {
+		const { page } = await open();
+		const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'print-'));
+		for (const [at, last] of [['#input-4', 'x[8]·h[n'], ['#table', '0.06'], ['#output-4', '0.66']])
+			for (const format of ['A4', 'Letter'])
+				for (const landscape of [false, true]) {
+					await go(page, at);
+					const pdf = path.join(dir, 'page.pdf');
+					fs.writeFileSync(pdf, await page.pdf({ format, landscape }));
+					const words = execFileSync('pdftotext', ['-bbox', pdf, '-'], { encoding: 'utf8' });
+					const [w, h] = /<page width="([\d.]+)" height="([\d.]+)"/.exec(words).slice(1).map(Number);
+					const what = `${at} on ${format}${landscape ? ', landscape' : ''}`;
+					assert.strictEqual(words.match(/<page /g).length, 1, what);
+					const out = [...words.matchAll(/xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</g)]
+						.filter(([, x0, y0, x1, y1]) => x0 < 0 || y0 < 0 || x1 > w || y1 > h).map((m) => m[5]);
+					assert.deepStrictEqual(out, [], what);
+					const all = [...words.matchAll(/>([^<]*)<\/word>/g)].map((m) => m[1]).join(' ');
+					assert.ok(all.includes(last) && all.includes((await text(page, '#title')).split(' ')[0]), `${what}: ${all}`);
+					assert.doesNotMatch(all, /Play|Open files|Change x/, what);
+				}
+		fs.rmSync(dir, { recursive: true });
+		await page.close();
+	});
+});

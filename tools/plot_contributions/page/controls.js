@@ -93,7 +93,10 @@ function draw() {
 	drawing = true;
 	drawnFor = boxSize();
 	const r = box.getBoundingClientRect();
-	const width = Math.max(Math.floor(r.width), LEAST.width);
+	// Wide enough for value labels side by side, one a column.
+	const label = Math.max(...[...drawn.partial.flat(), ...drawn.rows.flat()].map((v) => textWidth(written(v))));
+	const columns = view === 'input' ? ROWS : ROWS + TAPS - 1;
+	const width = Math.max(Math.floor(r.width), LEAST.width, Math.ceil(columns * (label + 2)) + LEFT + 16);
 	const height = Math.max(Math.floor(r.height), LEAST.height);
 	let at = null; // the x of the current step, to keep in sight
 	if (view === 'input') at = drawInput(box, drawn, step, width, height);
@@ -107,7 +110,7 @@ function draw() {
 		const below = document.createElement('div');
 		below.className = 'term';
 		box.append(below);
-		termSize = [width - 24, Math.max(160, box.clientHeight - box.firstChild.offsetHeight - 12)];
+		termSize = [width - 24, Math.max(120, box.clientHeight - box.firstChild.offsetHeight - 12)];
 		if (term) shownTerm = term;
 		ringed = term ? `${term.j} ${term.n}` : '';
 		drawTerm(below, drawn, shownTerm, term !== null, ...termSize);
@@ -235,7 +238,7 @@ window.addEventListener('hashchange', fromAddress);
 // Drawn anew whenever the view's box is no longer the size it was drawn
 // for, also once the page has settled after the first drawing; a printed
 // page scales the drawing as it is.
-new ResizeObserver(() => boxSize() !== drawnFor && !matchMedia('print').matches && draw()).observe($('view'));
+new ResizeObserver(() => drawn && boxSize() !== drawnFor && !matchMedia('print').matches && draw()).observe($('view'));
 
 // Once every part of the script has run: the page's own files, drawn at the
 // step in the address.

@@ -25,7 +25,7 @@ function drawInput(box, m, j, width, height) {
 		const top = Math.floor(c / 3) * cellHeight;
 		const area = { left: left + LEFT, top: top + 24, width: cellWidth - LEFT - 8, height: cellHeight - 32 };
 		const p = panel(svg, area, 0, ROWS - 1, lo, hi, {
-			title: `x[${c}]·h[n − ${c}],   x[${c}] = ${short(m.x[c])}`, colour: `c${c}`,
+			title: `x[${c}]·h[n − ${c}],  x[${c}] = ${short(m.x[c])}`, colour: `c${c}`,
 		});
 		if (c === j) add(p.g, 'rect', { class: 'frame', x: left + 4, y: top + 2, width: cellWidth - 4, height: cellHeight - 4 });
 		m.rows[c].forEach((v, n) => stem(p, n, v, `c${c}${c > j ? ' later' : ''}`));

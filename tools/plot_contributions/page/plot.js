@@ -52,10 +52,12 @@ function yAxis(height, lo, hi, pad = 6, ticks = Math.max(3, Math.floor(height / 
 	const step = nice(to - from, ticks);
 	const marks = [];
 	for (let k = Math.ceil(from / step); k * step <= to; k++) marks.push({ v: k * step, text: short(Number(g(k * step, 3))) });
-	// DejaVu Sans at 13 pixels: a digit or "e" is 8.3 pixels wide, "−" and "+" 11.
-	const width = Math.max(...marks.map((m) => [...m.text].reduce((w, c) => w + (c === '.' ? 4.2 : '−+'.includes(c) ? 11 : 8.3), 0)));
-	return { from, to, per, marks, width };
+	return { from, to, per, marks, width: Math.max(...marks.map((m) => textWidth(m.text))) };
 }
+
+// About the width in pixels of a number as written at 13 pixels in DejaVu
+// Sans: a digit or "e" is 8.3 pixels wide, "−" and "+" 11, "." 4.2.
+const textWidth = (s) => [...s].reduce((w, c) => w + (c === '.' ? 4.2 : '−+'.includes(c) ? 11 : 8.3), 0);
 
 // How far a panel's plot must move right of the LEFT pixels kept for its
 // tick labels, so that they fit, with lo, hi and options as panel takes them.
@@ -81,10 +83,12 @@ function panel(svg, area, i0, i1, lo, hi, { pad, ticks, title, colour = '', shif
 	const g = add(svg, 'g', { class: 'panel' });
 	for (const { v, text } of axis.marks) {
 		add(g, 'line', { class: 'grid', x1: area.left, x2: area.left + area.width, y1: y(v), y2: y(v) });
-		add(g, 'text', { class: 'tick', x: area.left - 6, y: y(v), 'text-anchor': 'end', 'dominant-baseline': 'middle' }, text);
+		// A tick at the very top is left unlabelled, clear of the title.
+		if (y(v) >= area.top + 8)
+			add(g, 'text', { class: 'tick', x: area.left - 6, y: y(v), 'text-anchor': 'end', 'dominant-baseline': 'middle' }, text);
 	}
 	add(g, 'line', { class: 'zero', x1: area.left, x2: area.left + area.width, y1: y(0), y2: y(0) });
-	if (title) add(g, 'text', { class: `title ${colour}`, x: area.left, y: area.top - 8 }, title);
+	if (title) add(g, 'text', { class: `title ${colour}`, x: area.left - moved, y: area.top - 8 }, title);
 	return { g, x, y, area, per: axis.per };
 }
 
