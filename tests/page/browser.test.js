@@ -20,6 +20,8 @@ const axe = fs.readFileSync(require.resolve('axe-core'), 'utf8');
 
 const text = (page, selector) => page.$eval(selector, (e) => e.innerText);
 const sums = (page) => page.$$eval('tr.sums td', (cells) => cells.map((c) => c.textContent).join(' '));
+// Waits for the address to be at, which the page writes once a step is drawn.
+const until = (page, at) => page.waitForFunction((at) => location.hash === at, { timeout: 2000 }, at);
 const hash = (page) => page.evaluate(() => location.hash);
 const active = (page) => page.evaluate(() => {
 	const e = document.activeElement;
@@ -144,19 +146,19 @@ for (const engine of engines) describe(engine, () => {
 		await page.keyboard.press('ArrowRight');
 		assert.match(await text(page, '#title'), /^y\[5\] = x\[2\]·h\[3\] \+ /);
 		assert.strictEqual(await page.$eval('#spoken', (e) => e.textContent), await text(page, '#title'));
-		assert.strictEqual(await hash(page), '#output-5');
+		await until(page, '#output-5');
 		await page.$eval('#step', (s) => {
 			s.value = '11';
 			s.dispatchEvent(new Event('input', { bubbles: true }));
 		});
 		assert.strictEqual(await text(page, '#title'), 'y[11] = x[8]·h[3] = 0.06');
 		await page.goBack();
-		assert.strictEqual(await hash(page), '#output-5');
+		await until(page, '#output-5');
 		await page.click('#title');
 		await page.keyboard.press('Home');
 		await page.keyboard.press(' ');
 		await page.evaluate(() => clock.runFor(2500));
-		assert.strictEqual(await hash(page), '#output-2');
+		await until(page, '#output-2');
 		await page.click('#to-table');
 		await page.click('th button[aria-label^="x[6]"]');
 		assert.strictEqual(await text(page, '#title'), 'Step 7 of 9: adding x[6]·h[n − 6]');
@@ -306,11 +308,13 @@ for (const engine of engines) describe(engine, () => {
 		const { page } = await open('#table');
 		await page.focus('th button[aria-label^="x[6]"]');
 		await page.keyboard.press('Enter');
-		assert.deepStrictEqual([await hash(page), await active(page)], ['#input-6', 'step']);
+		await until(page, '#input-6');
+		assert.strictEqual(await active(page), 'step');
 		await go(page, '#table');
 		await page.focus('th button[aria-label^="9:"]');
 		await page.keyboard.press(' ');
-		assert.deepStrictEqual([await hash(page), await active(page)], ['#output-9', 'step']);
+		await until(page, '#output-9');
+		assert.strictEqual(await active(page), 'step');
 		await go(page, '#table');
 		await page.focus('td[data-j="0"][data-n="0"]');
 		await page.keyboard.press('ArrowDown');

@@ -9,6 +9,9 @@ const $ = (id) => document.getElementById(id);
 const STEPS = { input: FILES, table: 0, output: ROWS };
 // The smallest box a view is drawn in; a smaller one scrolls.
 const LEAST = { width: 720, height: 340 };
+// The page.css layout for small screens, in which the page scrolls down and
+// the table's box grows with what it holds.
+const scrolling = matchMedia('(max-width: 700px), (max-height: 480px)');
 const last = { input: 0, output: 0 };
 let base; // the model of the files in use
 let drawn; // what is drawn: base, or x and h as changed
@@ -19,10 +22,12 @@ let step = 0;
 const pointed = { pointer: null, focus: null }; // the table's cell {j, n} under the pointer, in focus
 let shownTerm = { j: 3, n: 4 }; // the term that the panels under the table show
 let ringed = ''; // the term ringed there, if any, as "j n"
+let addressed = ''; // the address of the step shown, written or about to be
 let timer = null;
 let signalAxis; // the output side's panel of x and h, whose dots can be dragged
 let drawnFor = ''; // the size of the view's box when it was drawn
 let drawing = false;
+let sketch = null; // the view drawn for any step: its model, view and size, and step(s)
 let termSize; // the width and height of the table's term in both readings
 
 // The set of files that the page was made from.
@@ -98,10 +103,18 @@ function draw() {
 	const columns = view === 'input' ? ROWS : ROWS + TAPS - 1;
 	const width = Math.max(Math.floor(r.width), LEAST.width, Math.ceil(columns * (label + 2)) + LEFT + 16);
 	const height = Math.max(Math.floor(r.height), LEAST.height);
-	let at = null; // the x of the current step, to keep in sight
-	if (view === 'input') at = drawInput(box, drawn, step, width, height);
-	else if (view === 'output') ({ axis: signalAxis, at } = drawOutput(box, drawn, step, width, height));
-	else {
+	let right = 0; // the right end of the current step, to keep in sight
+	if (view !== 'table') {
+		// A step changes only what differs from step to step.
+		const key = `${view} ${width} ${height}`;
+		if (sketch?.model !== drawn || sketch.key !== key) {
+			sketch = { model: drawn, key };
+			if (view === 'input') sketch.step = drawInput(box, drawn, width, height);
+			else ({ axis: signalAxis, step: sketch.step } = drawOutput(box, drawn, width, height));
+		}
+		right = sketch.step(step);
+	} else {
+		sketch = null;
 		box.replaceChildren();
 		drawTable(box, drawn, (v, s) => {
 			go(v, s);
@@ -110,17 +123,18 @@ function draw() {
 		const below = document.createElement('div');
 		below.className = 'term';
 		box.append(below);
-		termSize = [width - 24, Math.max(120, box.clientHeight - box.firstChild.offsetHeight - 12)];
+		termSize = [width - 24, scrolling.matches ? 200 : Math.max(120, box.clientHeight - box.firstChild.offsetHeight - 12)];
 		if (term) shownTerm = term;
 		ringed = term ? `${term.j} ${term.n}` : '';
 		drawTerm(below, drawn, shownTerm, term !== null, ...termSize);
 	}
 	if (kept) refocus(box, kept);
 	drawing = false;
-	// A box with something to scroll is a tab stop, so that keys scroll it.
-	if (view !== 'table' && (box.scrollWidth > box.clientWidth || box.scrollHeight > box.clientHeight)) box.tabIndex = 0;
+	// A drawing larger than its box is a tab stop, so that keys scroll it.
+	const across = width > Math.floor(r.width);
+	if (view !== 'table' && (across || height > Math.floor(r.height))) box.tabIndex = 0;
 	else box.removeAttribute('tabindex');
-	if (at !== null) box.scrollLeft = at - box.clientWidth / 2;
+	if (across) box.scrollLeft = Math.max(0, right - r.width);
 }
 
 // A selector for the element in focus, if box holds it, that finds its like
@@ -159,9 +173,14 @@ function point(how, cell) {
 // The address of step s of view v.
 const address = (v, s) => (STEPS[v] ? `#${v}-${s}` : '#table');
 
-// Opens step s of view v, and puts them in the address.
+// Opens step s of view v, and puts them in the address, which the history
+// records once the step is drawn, so as not to hold up the drawing.
 function go(v, s = 0) {
-	if (location.hash !== address(v, s)) history.pushState(null, '', address(v, s));
+	const to = address(v, s);
+	if (to !== addressed) {
+		addressed = to;
+		setTimeout(() => history.pushState(null, '', to));
+	}
 	show(v, s);
 }
 
@@ -191,7 +210,8 @@ function fromAddress() {
 	const m = /^#(input|output|table)(?:-(-?[0-9]+))?$/.exec(location.hash);
 	const v = m ? m[1] : 'input';
 	const s = STEPS[v] ? Math.min(STEPS[v] - 1, Math.max(0, Number(m?.[2] ?? 0))) : 0;
-	if (location.hash !== address(v, s)) history.replaceState(null, '', address(v, s));
+	addressed = address(v, s);
+	if (location.hash !== addressed) history.replaceState(null, '', addressed);
 	show(v, s);
 }
 

@@ -72,7 +72,7 @@ function overhang(area, lo, hi, { pad, ticks } = {}) {
 // grid lines, and the line y = 0; where the labels need more room the area
 // moves right by their overhang, or by shift if given, so that panels over
 // one axis can move alike. Returns the panel's group g, its scales x and y,
-// its area, and per, the value of a pixel on its axis.
+// its area, per, the value of a pixel on its axis, and its title's element.
 function panel(svg, area, i0, i1, lo, hi, { pad, ticks, title, colour = '', shift } = {}) {
 	const axis = yAxis(area.height, lo, hi, pad, ticks);
 	const moved = shift ?? overhang(area, lo, hi, { pad, ticks });
@@ -88,8 +88,8 @@ function panel(svg, area, i0, i1, lo, hi, { pad, ticks, title, colour = '', shif
 			add(g, 'text', { class: 'tick', x: area.left - 6, y: y(v), 'text-anchor': 'end', 'dominant-baseline': 'middle' }, text);
 	}
 	add(g, 'line', { class: 'zero', x1: area.left, x2: area.left + area.width, y1: y(0), y2: y(0) });
-	if (title) add(g, 'text', { class: `title ${colour}`, x: area.left - moved, y: area.top - 8 }, title);
-	return { g, x, y, area, per: axis.per };
+	const heading = title && add(g, 'text', { class: `title ${colour}`, x: area.left - moved, y: area.top - 8 }, title);
+	return { g, x, y, area, per: axis.per, title: heading };
 }
 
 // Ticks under panel p at each index from i0 to i1, written by name(i) on
