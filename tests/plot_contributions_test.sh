@@ -138,6 +138,13 @@ outputs)
 		16|y[4] = x[1]·h[3] + x[2]·h[2] + x[3]·h[1] + x[4]·h[0] = 0.10 + 0.36 − 1.20 + 1.40 = 0.66
 		23|y[11] = x[8]·h[3] = 0.06
 		EOF
+		# Terms that cancel add up to 0, not to what is left of their rounding.
+		cp -r files cancel
+		sed -i '2s/1.400000/-1.800000/; 7s/ .*/ -1.800000/; 8s/ .*/ 1.080000/
+			9s/ .*/ 0.540000/; 10s/ .*/ 0.180000/' cancel/x_4.csv
+		plot cancel cancel.pdf output && pdftotext -f 7 -l 7 cancel.pdf - | head -n 1 | grep -qxF \
+			'y[6] = x[3]·h[3] + x[4]·h[2] + x[5]·h[1] + x[6]·h[0] = −0.20 + 0.54 − 0.84 + 0.50 = 0.00' ||
+			fail "cancel.pdf: $(pdftotext -f 7 -l 7 cancel.pdf - | head -n 1)"
 	fi
 	;;
 

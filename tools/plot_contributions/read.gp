@@ -4,7 +4,9 @@
 #   sample[j + 1]   x[j], from the second line of x_j.csv;
 #   row(j, n)       row n of x_j.csv, the term x[j]·h[n − j];
 #   partial(j, n)   row n of the sum of x_0.csv .. x_j.csv, so that
-#                   partial(files - 1, n) is y[n];
+#                   partial(files - 1, n) is y[n]; a sum below the
+#                   precision of its terms, all that is left of their
+#                   rounding where they cancel, is 0;
 #   tap[k + 1]      h[k], found as said below, if h_known;
 # and the smallest and largest of each kind, for the axes: lo .. hi of the
 # rows, sum_lo .. sum_hi of the partial sums, y_lo .. y_hi of y and
@@ -23,6 +25,7 @@ eval "array numbers = [" . data . "]"
 array sample[files]
 array rowdata[files * rows]
 array partialdata[files * rows]
+array size[rows]
 row(j, n) = rowdata[j * rows + n + 1]
 partial(j, n) = partialdata[j * rows + n + 1]
 lo = 0
@@ -35,7 +38,9 @@ do for [j = 0:files - 1] {
 	sample[j + 1] = numbers[j * (rows + 1) + 1]
 	do for [n = 0:rows - 1] {
 		rowdata[j * rows + n + 1] = numbers[j * (rows + 1) + n + 2]
-		partialdata[j * rows + n + 1] = (j > 0 ? partial(j - 1, n) : 0) + row(j, n)
+		size[n + 1] = (j > 0 ? size[n + 1] : 0) + abs(row(j, n))
+		sum = (j > 0 ? partial(j - 1, n) : 0) + row(j, n)
+		partialdata[j * rows + n + 1] = abs(sum) <= size[n + 1] * 2.0**-48 ? 0 : sum
 		lo = (row(j, n) < lo) ? row(j, n) : lo
 		hi = (row(j, n) > hi) ? row(j, n) : hi
 		sum_lo = (partial(j, n) < sum_lo) ? partial(j, n) : sum_lo

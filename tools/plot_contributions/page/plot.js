@@ -83,8 +83,8 @@ function panel(svg, area, i0, i1, lo, hi, { pad, ticks, title, colour = '', shif
 	const g = add(svg, 'g', { class: 'panel' });
 	for (const { v, text } of axis.marks) {
 		add(g, 'line', { class: 'grid', x1: area.left, x2: area.left + area.width, y1: y(v), y2: y(v) });
-		// A tick at the very top is left unlabelled, clear of the title.
-		if (y(v) >= area.top + 8)
+		// Labels moved under the title leave a tick at the very top unlabelled.
+		if (!moved || y(v) >= area.top + 8)
 			add(g, 'text', { class: 'tick', x: area.left - 6, y: y(v), 'text-anchor': 'end', 'dominant-baseline': 'middle' }, text);
 	}
 	add(g, 'line', { class: 'zero', x1: area.left, x2: area.left + area.width, y1: y(0), y2: y(0) });
