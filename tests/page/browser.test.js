@@ -197,6 +197,11 @@ for (const engine of engines) describe(engine, () => {
 		}
 		assert.strictEqual(await page.$eval('#edit-message', (e) => e.textContent), '');
 		assert.strictEqual(await sums(page), '0.00 −1.00 −0.60 2.02 1.26 0.38 −0.86 −0.86 −0.89 0.31 0.18 0.06');
+		// The words say where the numbers now come from.
+		assert.match(await text(page, '#title'), /^x and h as changed, as a table/);
+		await go(page, '#output-4');
+		assert.doesNotMatch(await page.$eval('#view', (v) => v.textContent), /x_k\.csv/);
+		await go(page, '#table');
 		// Back to the files, from the keyboard, and focus stays in the panel.
 		await page.focus('#reset');
 		await page.keyboard.press('Enter');

@@ -4,7 +4,7 @@
 // or under the pointer is that term, ringed in both readings below it.
 
 // The table's title, which says where its numbers come from.
-const tableTitle = (m) => `${m.files ? 'The nine files' : 'x and h as changed'}` +
+const tableTitle = (m) => `${m.files ? 'The nine files' : 'x and h as changed,'}` +
 	' as a table: each row is a contribution, each column adds up to y[n]';
 
 // What cell (j, n) of model m is, in words, as the line of a ringed term.
