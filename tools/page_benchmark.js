@@ -4,7 +4,8 @@
 // the 95th percentile, each timed around the update and the layout after
 // it: the first round while the browser still compiles the page's code, the
 // second once it has. The history that each step writes after it is drawn
-// is timed on its own.
+// is timed on its own, and so is the reader refusing a file with a field as
+// long as the size limit allows.
 //
 //   node tools/page_benchmark.js [PAGE]
 //
@@ -73,10 +74,22 @@ const file = path.resolve(process.argv[2] || path.join(__dirname, '../docs/convo
 	});
 	const { history } = times;
 	delete times.history;
+	// The reader refusing the program's files with a field of 65,371 digits
+	// in x_3.csv, which is then as large as the limit allows.
+	const files = Array.from({ length: 9 }, (_, j) =>
+		fs.readFileSync(path.join(__dirname, '../tests/expected', `x_${j}.csv`), 'latin1'));
+	files[3] = files[3].replace('4 -1.200000', `4 ${'1'.repeat(65371)}x`);
+	const refusal = await page.evaluate((texts) => {
+		const bytes = texts.map((t) => Uint8Array.from(t, (c) => c.charCodeAt(0)));
+		const start = performance.now();
+		readSet(bytes);
+		return performance.now() - start;
+	}, files);
 	await chromium.close();
 	console.log(`page: ${fs.statSync(file).size} bytes (goal: at most 102400)`);
 	console.log(`first view drawn: ${firstView.toFixed(1)} ms after navigation, ${(firstView - baseline).toFixed(1)} ms` +
 		` after a page of one line (goal: 60 ms; middle of three)`);
+	console.log(`refusing a file of ${files[3].length} bytes with a field of 65,371 digits: ${refusal.toFixed(1)} ms (goal: 50 ms)`);
 	console.log(`the address of a step written to the history after it is drawn: ${history.toFixed(2)} ms`);
 	for (const [what, rounds] of Object.entries(times))
 		rounds.forEach(([median, p95], i) => console.log(`one ${what}, round ${i + 1}: median ${median.toFixed(2)} ms,` +

@@ -70,8 +70,11 @@ function fail(file, line, what) {
 	print shown(file) ": " (line ? "line " line ": " : "") what
 	exit 1
 }
+# Whether s is a finite number. Each part of the expression can match in
+# one way only, so that mawk, which backtracks, takes time linear in the
+# length of s.
 function finite(s) {
-	return s ~ /^[-+]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][-+]?[0-9]+)?$/ &&
+	return s ~ /^[-+]?([0-9]+([.][0-9]*)?|[.][0-9]+)([eE][-+]?[0-9]+)?$/ &&
 	    sprintf("%g", s) !~ /inf|nan/
 }
 # Checks field s of line nr in file as a number and returns it for gnuplot.
