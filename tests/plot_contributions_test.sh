@@ -174,10 +174,10 @@ values | folders)
 			END { for (n = 0; n < 12; n++) printf "%s%f", n ? " " : "", y[n] }' "./$dir"/x_[0-8].csv)
 		[ "$(cat t.txt)" = "$(table "./$dir" "$sums")" ] || fail "$dir: $damage: t.txt"
 	done <<-'EOF'
-	values|big|sed -i '7s/ .*/ 10000/' x_3.csv
-	values|bigger|sed -i '7s/ .*/ 1e6/; 2s/= .*/= -1e300 /' x_3.csv
-	values|largest|sed -i '7s/ .*/ 1e300/' x_3.csv; sed -i '8s/ .*/ -1e300/' x_4.csv
-	values|subnormal|sed -i '7s/ .*/ 4.9e-324/; 2s/= .*/= 4.9e-324 /' x_3.csv
+	values|big|sed -i 's/^\([0-9]*\) \(.*\)$/\1 \2e4/; 2s/= \(.*\) $/= \1e4 /' x_*.csv
+	values|bigger|sed -i 's/^\([0-9]*\) \(.*\)$/\1 \2e100/; 2s/= \(.*\) $/= \1e100 /' x_*.csv
+	values|largest|sed -i 's/^\([0-9]*\) \(.*\)$/\1 \2e299/; 2s/= \(.*\) $/= \1e299 /' x_*.csv
+	values|subnormal|sed -i 's/^\([0-9]*\) \(.*\)$/\1 \2e-318/; 2s/= \(.*\) $/= \1e-318 /' x_*.csv
 	values|tiny|sed -i 's/^\([0-9]*\) .*/\1 1e-320/; 2s/= .*/= 1e-320 /' x_*.csv
 	values|zero|sed -i 's/^\([0-9]*\) .*/\1 0/' x_*.csv
 	folders|run=2|:
@@ -201,6 +201,15 @@ rules1 | rules2)
 		case $damage in '#'* | '') continue ;; esac
 		[ $((i += 1, i % 2)) -eq $((${group#rules} % 2)) ] || continue
 		rm -rf "./$bad" && cp -r files "./$bad" && (cd "./$bad" && eval "$damage")
+		# Read, but without one h: no output side, and a lecture without it.
+		case $problem in "one h: "*)
+			plot "$bad" o.png output && fail "$damage: output: no error"
+			[ $? -eq 1 ] && [ "$(<err)" = "plot_contributions.gp: $bad/${problem#one h: }" ] ||
+				fail "$damage: output: $(<err)"
+			plot "$bad" l.pdf && [ "$(<err)" = "plot_contributions.gp: warning: $bad/${problem#one h: }; the lecture has no output side" ] &&
+				[ "$(grep -a -c '^<< /Type /Page\b' l.pdf)" -eq 12 ] || fail "$damage: lecture: $(<err)"
+			continue
+		esac
 		if [ -z "$problem" ]; then
 			plot "$bad" t.txt table && [ "$(cat t.txt)" = "$(table files)" ] ||
 				fail "$damage: not the program's numbers: $(<err)"
@@ -228,13 +237,16 @@ rules1 | rules2)
 	fi
 
 	# Without a non-zero sample the files do not give h, which the output
-	# side needs; the input side, the table and the page draw as usual.
+	# side needs; the input side, the table and the page draw as usual, and
+	# the lecture says why in place of the output side.
 	if [ "$group" = rules1 ]; then
 		rm -rf zero && cp -r files zero && sed -i '2s/= .*/= 0 /' zero/x_*.csv
 		plot zero z.gif output && fail "zero: output: no error"
 		[ "$(<err)" = "plot_contributions.gp: zero: every x[j] is zero, so the files do not give h" ] &&
 			[ ! -e z.gif ] || fail "zero: output: $(<err)"
 		plot zero z.png && plot zero z.txt table && plot zero z.html || fail "zero: $(<err)"
+		plot zero z.pdf && [ "$(grep -a -c '^<< /Type /Page\b' z.pdf)" -eq 12 ] ||
+			fail "zero: the lecture is not 12 pages: $(<err)"
 	fi
 	;;
 

@@ -107,6 +107,16 @@ if (strstrt("png svg", format) > 0) {
 
 file(j) = sprintf("%s/x_%d.csv", dir, j)
 load parts . "read.gp"
+# Only where one h gives every file is the output side drawn: the output
+# view is then an error, and the lecture says why in its place.
+if (last > files + 1 && h_why ne "") {
+	if (view ne "lecture") {
+		print name . ": " . h_why
+		exit status 1
+	}
+	print name . ": warning: " . h_why . "; the lecture has no output side"
+	last = files + 2
+}
 if (format eq "html") {
 	load parts . "style.gp"
 	colours = faint
@@ -114,10 +124,6 @@ if (format eq "html") {
 	system sprintf("sh %s %s %s %s", quote(parts . "page.sh"), quote(out), \
 		quote(data), quote(colours))
 	exit status GPVAL_SYSTEM_ERRNO != 0
-}
-if (last > files + 1 && !h_known) {
-	print name . ": " . dir . ": every x[j] is zero, so the files do not give h"
-	exit status 1
 }
 
 if (format eq "txt") {
@@ -138,7 +144,7 @@ do for [p = first:last + (format eq "gif" ? 3 : 0)] {
 	page = p < last ? p : last
 	reset
 	load parts . "style.gp"
-	load parts . (page <= files ? "input_side.gp" : \
-		page == files + 1 ? "table.gp" : "output_side.gp")
+	load parts . (page <= files ? "input_side.gp" : page == files + 1 ? "table.gp" : \
+		h_why ne "" ? "no_output_side.gp" : "output_side.gp")
 }
 unset output

@@ -294,6 +294,13 @@ for (const engine of engines) describe(engine, () => {
 		});
 		await later(page);
 		assert.deepStrictEqual([await page.$eval('#error-line', (e) => e.hidden), await sums(page)], [true, convolution]);
+		// Files that no one h gives have no output side, and say why.
+		await drop(page, damaged(2, '# x[3] = 5.000000 '));
+		await page.waitForFunction(() => document.querySelector('tr.sums td:nth-of-type(4)').textContent === '3.02');
+		await go(page, '#output-4');
+		assert.deepStrictEqual([await text(page, '#sum'), await page.$$eval('#view svg', (s) => s.length)],
+			['x_1.csv: line 4: -1, where h from x_3.csv gives x[1]*h[0] = -0.4', 0]);
+		await go(page, '#table');
 		// Files whose h comes with rounding: the field shows it as written.
 		const three = files.map((f, j) => (j === 3 ? f.replace('= 2.000000', '= 3.000000').replace('3 2.000000', '3 3.000000')
 			.replace('4 -1.200000', '4 -1.800000').replace('5 -0.600000', '5 -0.900000').replace('6 -0.200000', '6 -0.300000') : f));
@@ -304,7 +311,7 @@ for (const engine of engines) describe(engine, () => {
 		await drop(page, zero);
 		await page.waitForFunction(() => document.querySelector('tr.sums td').textContent === '0.00' && document.querySelector('tr.sums td:nth-of-type(4)').textContent === '0.00');
 		await go(page, '#output-4');
-		assert.match(await text(page, '#sum'), /Every x\[j\] is zero/);
+		assert.match(await text(page, '#sum'), /^every x\[j\] is zero, so the files do not give h$/);
 		assert.deepStrictEqual(seen.dialogs, []);
 		await page.close();
 	});

@@ -8,6 +8,7 @@
 #                   precision of its terms, all that is left of their
 #                   rounding where they cancel, is 0;
 #   tap[k + 1]      h[k], found as said below, if h_known;
+#   h_why           "", or why no one h gives the files, as said below;
 # and the smallest and largest of each kind, for the axes: lo .. hi of the
 # rows, sum_lo .. sum_hi of the partial sums, y_lo .. y_hi of y and
 # x_lo .. x_hi of x and h.
@@ -76,4 +77,33 @@ do for [k = 0:taps - 1] {
 do for [j = 0:files - 1] {
 	x_lo = (sample[j + 1] < x_lo) ? sample[j + 1] : x_lo
 	x_hi = (sample[j + 1] > x_hi) ? sample[j + 1] : x_hi
+}
+
+# The output side needs one h that gives every file's rows: row n of x_j.csv
+# is x[j]·h[n − j] within what writing x, h and their product in single
+# precision with six decimals can make of them, 1e-6·(1 + 2|h[k]|) +
+# 2^-20·|x[j]·h[k]|, and no tap is beyond 1e300 in size. h_why is "" where
+# one h does, else the line that says why not: every sample zero, the tap,
+# or the first row that departs and what h gives there.
+g6(v) = sprintf("%g", v + 0)
+h_why = h_known ? "" : dir . ": every x[j] is zero, so the files do not give h"
+do for [k = 0:taps - 1] {
+	if (h_why eq "" && !(abs(tap[k + 1]) <= 1e300)) {
+		h_why = sprintf("%s: line %d: %s, which over x[%d] = %s makes h[%d] beyond 1e300 in size", \
+			file(big), big + k + 3, g6(row(big, big + k)), big, g6(sample[big + 1]), k)
+	}
+}
+do for [j = 0:files - 1] {
+	do for [n = 0:rows - 1] {
+		k = n - j
+		within = k >= 0 && k < taps
+		t = within ? tap[k + 1] : 0
+		predicted = sample[j + 1] == 0 ? 0 : sample[j + 1] * t
+		if (h_why eq "" && abs(row(j, n) - predicted) > \
+		    1e-6 * (1 + 2 * abs(t)) + 2.0**-20 * abs(predicted)) {
+			h_why = sprintf("%s: line %d: %s, where h from x_%d.csv gives %s", file(j), n + 3, \
+				g6(row(j, n)), big, within ? sprintf("x[%d]*h[%d] = %s", j, k, g6(predicted)) : \
+				sprintf("0, as h has no tap %d", k))
+		}
+	}
 }

@@ -87,8 +87,8 @@ function draw() {
 		$('title').textContent = inputTitle(step);
 		$('sum').textContent = `The sum so far: ${drawn.partial[step].map(written).join('  ')}`;
 	} else if (view === 'output') {
-		$('title').textContent = drawn.h ? outputTitle(drawn, step) : 'The output side needs h, which these files do not give';
-		$('sum').textContent = drawn.h ? '' : 'Every x[j] is zero, and h is read from a file whose sample is not.';
+		$('title').textContent = drawn.h ? outputTitle(drawn, step) : 'The output side needs one h that gives every file, and these files give none';
+		$('sum').textContent = drawn.h ? '' : drawn.why;
 	} else {
 		$('title').textContent = tableTitle(drawn);
 		$('sum').textContent = term ? termText(drawn, term.j, term.n) : TABLE_HINT;
@@ -104,7 +104,11 @@ function draw() {
 	const width = Math.max(Math.floor(r.width), LEAST.width, Math.ceil(columns * (label + 2)) + LEFT + 16);
 	const height = Math.max(Math.floor(r.height), LEAST.height);
 	let right = 0; // the right end of the current step, to keep in sight
-	if (view !== 'table') {
+	if (view === 'output' && !drawn.h) {
+		// Without one h there is no output side to draw.
+		sketch = null;
+		box.replaceChildren();
+	} else if (view !== 'table') {
 		// A step changes only what differs from step to step.
 		const key = `${view} ${width} ${height}`;
 		if (sketch?.model !== drawn || sketch.key !== key) {

@@ -4,13 +4,43 @@
 const TAPS = ROWS - FILES + 1;
 
 // h from the files, as the plot script finds it: row j + k of x_j.csv is
-// x[j]·h[k], read from the file of the largest sample in size. null where
-// every sample is zero.
-function tapsOf(set) {
-	let big = 0;
-	for (let j = 1; j < FILES; j++) if (Math.abs(set.x[j]) > Math.abs(set.x[big])) big = j;
+// x[j]·h[k], read from the file of the largest sample in size, big. null
+// where every sample is zero.
+function tapsOf(set, big) {
 	if (set.x[big] === 0) return null;
 	return Array.from({ length: TAPS }, (_, k) => set.rows[big][big + k] / set.x[big]);
+}
+
+// The file of the largest sample in size, the first of them.
+function largest(set) {
+	let big = 0;
+	for (let j = 1; j < FILES; j++) if (Math.abs(set.x[j]) > Math.abs(set.x[big])) big = j;
+	return big;
+}
+
+// h as one h gives every file's rows, or why the files give none: with
+// every x[j] zero, with a tap beyond 1e300 in size, or the first row that departs from x[j]·h[n − j] by more
+// than writing x, h and their product in single precision with six
+// decimals can make of them, 1e-6·(1 + 2|h[k]|) + 2^-20·|x[j]·h[k]|.
+function oneH(set) {
+	const big = largest(set);
+	const h = tapsOf(set, big);
+	if (!h) return { h, why: 'every x[j] is zero, so the files do not give h' };
+	const huge = h.findIndex((v) => !(Math.abs(v) <= 1e300));
+	if (huge >= 0)
+		return { h: null, why: `x_${big}.csv: line ${big + huge + 3}: ${g(set.rows[big][big + huge], 6)}, which over ` +
+			`x[${big}] = ${g(set.x[big], 6)} makes h[${huge}] beyond 1e300 in size` };
+	for (let j = 0; j < FILES; j++)
+		for (let n = 0; n < ROWS; n++) {
+			const k = n - j;
+			const within = k >= 0 && k < TAPS;
+			const tap = within ? h[k] : 0;
+			const predicted = set.x[j] === 0 ? 0 : set.x[j] * tap;
+			if (Math.abs(set.rows[j][n] - predicted) > 1e-6 * (1 + 2 * Math.abs(tap)) + 2 ** -20 * Math.abs(predicted))
+				return { h: null, why: `x_${j}.csv: line ${n + 3}: ${g(set.rows[j][n], 6)}, where h from x_${big}.csv gives ` +
+					(within ? `x[${j}]*h[${k}] = ${g(predicted, 6)}` : `0, as h has no tap ${k}`) };
+		}
+	return { h, why: null };
 }
 
 // s, a sum of terms whose sizes add up to size, or 0 where s is below their
@@ -29,9 +59,10 @@ function model(x, h, rows, files) {
 	return { x, h, rows, partial, y: partial[FILES - 1], files };
 }
 
-// The model of a set as its files give it.
+// The model of a set as its files give it, with why, why they give no h.
 function fromFiles(set) {
-	return model(set.x, tapsOf(set), set.rows, true);
+	const { h, why } = oneH(set);
+	return { ...model(set.x, h, set.rows, true), why };
 }
 
 // The model of x and h, its rows computed here.

@@ -17,12 +17,12 @@ function outputTitle(m, n) {
 	return `y[${n}] = ${terms.join(' + ')} = ${from < to ? `${numbers} = ` : ''}${written(m.y[n])}`;
 }
 
-// Draws model m in box for any step, and returns the panel of x and h,
+// Draws model m, which has h, in box for any step, and returns the panel of x and h,
 // axis, whose dots carry data-kind and data-index for dragging, and step(n),
 // which shows step n in the drawing and returns the right end of its window
 // and labels.
 function drawOutput(box, m, width, height) {
-	const taps = m.h || [];
+	const taps = m.h;
 	const svg = canvas(box, width, height, '');
 	const k0 = -TAPS + 1;
 	const k1 = ROWS - 1;
@@ -45,9 +45,6 @@ function drawOutput(box, m, width, height) {
 	const [p1, p2, p3] = panels;
 	m.x.forEach((v, k) => Object.assign(stem(p1, k, v, `c${k}`).dataset, { kind: 'x', index: k }));
 	xTicks(p1, k0, k1);
-	if (!m.h)
-		add(p1.g, 'text', { class: 'label', x: p1.x(4), y: p1.area.top + 14, 'text-anchor': 'middle' },
-			'h is not shown: every x[j] is zero, so the files do not give it');
 	xTicks(p2, k0, k1);
 	xTicks(p3, 0, k1);
 	add(p3.g, 'text', { class: 'label', x: p3.area.left + p3.area.width / 2, y: height - 4, 'text-anchor': 'middle' }, 'output index n');
@@ -56,7 +53,7 @@ function drawOutput(box, m, width, height) {
 
 	const step = (n) => {
 		const from = Math.max(0, n - TAPS + 1);
-		const slid = m.h ? ` h[${n} − k] for k from ${n - TAPS + 1} to ${n}: ${spoken(taps.toReversed())}.` : '';
+		const slid = ` h[${n} − k] for k from ${n - TAPS + 1} to ${n}: ${spoken(taps.toReversed())}.`;
 		svg.setAttribute('aria-label', `x[k] for k from 0 to ${FILES - 1}: ${spoken(m.x)}.${slid} ` +
 			`The terms of y[${n}]: ${spoken(m.rows.slice(from, n + 1).map((row) => row[n]))}. ` +
 			`The output so far, y[0] to y[${n}]: ${spoken(m.y.slice(0, n + 1))}.`);
