@@ -123,6 +123,7 @@ outputs)
 	step8.svg input 8 svg
 	step11.png output 11 png
 	convolution.html - - html
+	slides.PDF - - pdf 23
 	EOF
 	# The lecture's parts in order, by their titles, which write the sums
 	# out with the files' numbers.
@@ -282,6 +283,33 @@ arguments)
 	p.png output 12|plot_contributions.gp: step 12: the output view has steps 0 to 11
 	p.svg input -1|plot_contributions.gp: step -1: the input view has steps 0 to 8
 	p.png input 1 2|usage: gnuplot -c plot_contributions.gp [DIR [OUTPUT [VIEW [STEP]]]]
+	"$(printf 'p\033[31m.jpg')"|plot_contributions.gp: p\x1b[31m.jpg: unknown format, expected a name ending in .png, .svg, .gif, .pdf, .html or .txt
+	EOF
+
+	# A folder or an output that cannot be used: exit status 1, this one
+	# line, before anything is drawn, and nothing left behind. Names are
+	# shown with their control characters, and bytes that are not UTF-8,
+	# escaped.
+	mkdir d.png "$(printf 'c1\23331m')" "$(printf 'c\302\2331m')" uÜ
+	cp -r files "$(printf 'z\033')" && sed -i '2s/= .*/= 0 /' "$(printf 'z\033')"/x_*.csv
+	while IFS='|' read -r args message; do
+		eval "set -- $args"
+		plot "$@" && fail "$args: no error"
+		[ $? -eq 1 ] && [ "$(<err)" = "plot_contributions.gp: $message" ] || fail "$args: $(<err)"
+		[ ! -e out ] && [ "$(ls d.png)" = "" ] || fail "$args: left an output"
+	done <<-'EOF'
+	files out/lecture.pdf|out/lecture.pdf: No such file or directory
+	files out/t.txt table|out/t.txt: No such file or directory
+	files out/p.html|out/p.html: No such file or directory
+	files out/o.gif output|out/o.gif: No such file or directory
+	files /sys/p.svg|/sys/p.svg: Permission denied
+	files d.png|d.png: Is a directory
+	demo lecture.pdf|demo: No such file or directory
+	files/x_0.csv lecture.pdf|files/x_0.csv: Not a directory
+	"$(printf 'c1\23331m')" p.png|c1\x9b31m/x_0.csv: No such file or directory; convolution_demo writes the files
+	"$(printf 'c\302\2331m')" p.png|c\xc2\x9b1m/x_0.csv: No such file or directory; convolution_demo writes the files
+	uÜ p.png|uÜ/x_0.csv: No such file or directory; convolution_demo writes the files
+	"$(printf 'z\033')" z.gif output|z\x1b: every x[j] is zero, so the files do not give h
 	EOF
 	;;
 

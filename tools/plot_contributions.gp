@@ -52,6 +52,15 @@ quote(s) = "'" . quoted(s) . "'"
 quoted(s) = strstrt(s, "'") == 0 ? s : s[1:strstrt(s, "'") - 1] . "'\\''" . \
 	quoted(s[strstrt(s, "'") + 1:])
 
+# s as the messages show a name: control characters and bytes that do not
+# form UTF-8 escaped, so that it cannot garble a terminal.
+safe(s) = system("exec sh " . quote(parts . "name.sh") . " " . quote(s))
+# s with its capital letters A to Z small.
+lower(s) = strlen(s) == 0 ? "" : (strstrt(capitals, s[1:1]) > 0 ? \
+	smalls[strstrt(capitals, s[1:1]):strstrt(capitals, s[1:1])] : s[1:1]) . lower(s[2:])
+capitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+smalls = "abcdefghijklmnopqrstuvwxyz"
+
 # The help is the comment at the top of this script.
 if (ARGC >= 1 && (ARG1 eq "--help" || ARG1 eq "-h")) {
 	system "sed -n '/^#/!q; s/^# \\{0,1\\}//p' " . quote(ARG0)
@@ -63,9 +72,10 @@ if (ARGC > 4) {
 }
 dir = (ARGC >= 1) ? ARG1 : "."
 out = (ARGC >= 2) ? ARG2 : "contributions.png"
+# The format from the name's ending, in capitals or not.
 format = ""
 do for [kind in "png svg gif pdf html txt"] {
-	format = ends_with(out, "." . kind) ? kind : format
+	format = ends_with(lower(strlen(out) > 5 ? out[strlen(out) - 4:] : out), "." . kind) ? kind : format
 }
 view = (ARGC >= 3) ? ARG3 : (format eq "pdf" || format eq "html") ? "lecture" : "input"
 forms = view eq "input" ? "png svg gif pdf txt" : view eq "table" ? \
@@ -73,12 +83,12 @@ forms = view eq "input" ? "png svg gif pdf txt" : view eq "table" ? \
 	view eq "lecture" ? "pdf html" : ""
 steps = view eq "input" ? files : view eq "output" ? rows : 0
 if (format eq "") {
-	print name . ": " . out . ": unknown format, expected a name ending in " . \
+	print name . ": " . safe(out) . ": unknown format, expected a name ending in " . \
 		".png, .svg, .gif, .pdf, .html or .txt"
 	exit status 2
 }
 if (forms eq "") {
-	print name . ": " . view . ": unknown view, expected input, table, " . \
+	print name . ": " . safe(view) . ": unknown view, expected input, table, " . \
 		"output or lecture"
 	exit status 2
 }
@@ -91,7 +101,7 @@ if (ARGC >= 4 && (steps == 0 || strstrt("png svg", format) == 0)) {
 	exit status 2
 }
 if (ARGC >= 4 && (ARG4 eq "" || !digits(ARG4) || strlen(ARG4) > 2 || ARG4 + 0 >= steps)) {
-	print sprintf("%s: step %s: the %s view has steps 0 to %d", name, ARG4, view, steps - 1)
+	print sprintf("%s: step %s: the %s view has steps 0 to %d", name, safe(ARG4), view, steps - 1)
 	exit status 2
 }
 
@@ -103,6 +113,13 @@ first = first + (format eq "gif" && view eq "input")
 if (strstrt("png svg", format) > 0) {
 	first = first + (ARGC >= 4 ? ARG4 + (view eq "input") : 0)
 	last = first
+}
+
+# An output that cannot be written is one line before anything is read.
+why = system("exec sh " . quote(parts . "output.sh") . " " . quote(out))
+if (GPVAL_SYSTEM_ERRNO != 0) {
+	print name . ": " . why
+	exit status 1
 }
 
 file(j) = sprintf("%s/x_%d.csv", dir, j)

@@ -1,8 +1,9 @@
-# Checks the nine contribution files for the plot script and prints their
-# numbers, or one line that names the first bad file and what is wrong with
-# it, and exits 1. It never reads standard input.
+# Checks the folder and the nine contribution files in it for the plot
+# script and prints their numbers, or one line that names the folder or the
+# first bad file and what is wrong with it, and exits 1. It never reads
+# standard input.
 #
-#   sh check.sh FILE...
+#   sh check.sh DIR FILE...
 #
 # A good set gives one line: for each file in turn x[j] from its second line,
 # then its twelve values, all as "%.17e" and separated by ", ", which gnuplot
@@ -17,10 +18,13 @@
 limit=65536
 nl='
 '
+here=$(dirname "$0")
+dir=$1
+shift
 # The sizes of the files that are there, in order, from one call.
 sizes=$(stat -L -c %s -- "$@" 2>/dev/null)$nl
-# Each file becomes three arguments for awk, in order: what is wrong with it
-# as a whole, or nothing; its size; and its name.
+# The folder and each file become three arguments for awk, in order: what
+# is wrong with it as a whole, or nothing; its size; and its name.
 count=$#
 for f; do
 	size=0
@@ -40,32 +44,13 @@ for f; do
 	set -- "$@" "$why" "$size" "$f"
 done
 shift "$count"
+if [ ! -e "$dir" ]; then why="No such file or directory"
+elif [ ! -d "$dir" ]; then why="Not a directory"
+else why=
+fi
+set -- "$why" 0 "$dir" "$@"
 
-LC_ALL=C exec awk '
-# s as it may safely go to a terminal, control bytes as C escapes. A field
-# also has its backslashes and bytes beyond ASCII escaped, and is cut short
-# with "..." after 20 characters; a file name keeps its letters.
-function shown(s, field,    out, c, i) {
-	if (field && length(s) > 20)
-		return shown(substr(s, 1, 20), 1) "..."
-	out = ""
-	for (i = 1; i <= length(s); i++) {
-		c = substr(s, i, 1)
-		if (c == "\\" && field)
-			out = out "\\\\"
-		else if (c == "\t")
-			out = out "\\t"
-		else if (c == "\r")
-			out = out "\\r"
-		else if (c == "\n")
-			out = out "\\n"
-		else if (c < " " || c == "\177" || c > "~" && field)
-			out = out sprintf("\\x%02x", code[c])
-		else
-			out = out c
-	}
-	return out
-}
+LC_ALL=C exec awk "$(cat "$here/shown.awk")"'
 function fail(file, line, what) {
 	print shown(file) ": " (line ? "line " line ": " : "") what
 	exit 1
@@ -132,7 +117,8 @@ BEGIN {
 	for (i = 1; i < ARGC; i += 3) {
 		if (ARGV[i] != "")
 			fail(ARGV[i + 2], 0, ARGV[i])
-		out = out (i > 1 ? ", " : "") read(ARGV[i + 2], (i - 1) / 3, ARGV[i + 1])
+		if (i > 1)
+			out = out (i > 4 ? ", " : "") read(ARGV[i + 2], (i - 4) / 3, ARGV[i + 1])
 	}
 	print out
 	exit 0

@@ -13,7 +13,7 @@
 # rows, sum_lo .. sum_hi of the partial sums, y_lo .. y_hi of y and
 # x_lo .. x_hi of x and h.
 
-command = "exec sh " . quote(parts . "check.sh")
+command = "exec sh " . quote(parts . "check.sh") . " " . quote(dir)
 do for [j = 0:files - 1] { command = command . " " . quote(file(j)) }
 data = system(command . " </dev/null")
 if (GPVAL_SYSTEM_ERRNO != 0) {
@@ -86,11 +86,11 @@ do for [j = 0:files - 1] {
 # one h does, else the line that says why not: every sample zero, the tap,
 # or the first row that departs and what h gives there.
 g6(v) = sprintf("%g", v + 0)
-h_why = h_known ? "" : dir . ": every x[j] is zero, so the files do not give h"
+h_why = h_known ? "" : safe(dir) . ": every x[j] is zero, so the files do not give h"
 do for [k = 0:taps - 1] {
 	if (h_why eq "" && !(abs(tap[k + 1]) <= 1e300)) {
 		h_why = sprintf("%s: line %d: %s, which over x[%d] = %s makes h[%d] beyond 1e300 in size", \
-			file(big), big + k + 3, g6(row(big, big + k)), big, g6(sample[big + 1]), k)
+			safe(file(big)), big + k + 3, g6(row(big, big + k)), big, g6(sample[big + 1]), k)
 	}
 }
 do for [j = 0:files - 1] {
@@ -101,7 +101,7 @@ do for [j = 0:files - 1] {
 		predicted = sample[j + 1] == 0 ? 0 : sample[j + 1] * t
 		if (h_why eq "" && abs(row(j, n) - predicted) > \
 		    1e-6 * (1 + 2 * abs(t)) + 2.0**-20 * abs(predicted)) {
-			h_why = sprintf("%s: line %d: %s, where h from x_%d.csv gives %s", file(j), n + 3, \
+			h_why = sprintf("%s: line %d: %s, where h from x_%d.csv gives %s", safe(file(j)), n + 3, \
 				g6(row(j, n)), big, within ? sprintf("x[%d]*h[%d] = %s", j, k, g6(predicted)) : \
 				sprintf("0, as h has no tap %d", k))
 		}

@@ -7,9 +7,10 @@ const FILES = 9;
 const ROWS = 12;
 const FILE_LIMIT = 65536;
 
-// s as it may safely be shown: control bytes as C escapes. A field also has
-// its backslashes and bytes beyond ASCII escaped, and is cut short with
-// "..." after 20 characters; a file name keeps its letters.
+// s as it may safely be shown: control characters as C escapes, the C1 code
+// points U+0080 to U+009F as their UTF-8 bytes. A field, one character a
+// byte, also has its backslashes and bytes beyond ASCII escaped, and is cut
+// short with "..." after 20 characters; a name keeps its letters.
 function shown(s, field) {
 	if (field && s.length > 20) return shown(s.slice(0, 20), true) + '...';
 	let out = '';
@@ -21,6 +22,7 @@ function shown(s, field) {
 		else if (c === '\n') out += '\\n';
 		else if (code < 32 || code === 127 || (code > 126 && field))
 			out += '\\x' + code.toString(16).padStart(2, '0');
+		else if (code >= 0x80 && code <= 0x9f) out += '\\xc2\\x' + code.toString(16);
 		else out += c;
 	}
 	return out;
