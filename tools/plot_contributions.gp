@@ -26,6 +26,9 @@
 # x_STEP.csv (input) or forms y[STEP] (output). A .gif animates the steps of
 # input or output; .txt is for input and table.
 #
+# Installed with the program, the command convolution_demo-plot runs this
+# script with the same arguments.
+#
 # For example, after convolution_demo has run in this folder:
 #   gnuplot -c plot_contributions.gp . lecture.pdf
 #   gnuplot -c plot_contributions.gp . convolution.html
@@ -36,7 +39,9 @@
 # no OUTPUT. A VIEW, OUTPUT or STEP that this script does not know is one
 # line on standard error and exit status 2.
 
-name = "plot_contributions.gp"
+# The name in messages: the script's, or that of the command that runs it.
+name = system("printf %s \"${PLOT_CONTRIBUTIONS_NAME:-plot_contributions.gp}\"")
+invocation = name eq "plot_contributions.gp" ? "gnuplot -c " . name : name
 files = 9
 rows = 12
 # The folder this script is in, which holds its parts.
@@ -63,11 +68,13 @@ smalls = "abcdefghijklmnopqrstuvwxyz"
 
 # The help is the comment at the top of this script.
 if (ARGC >= 1 && (ARG1 eq "--help" || ARG1 eq "-h")) {
-	system "sed -n '/^#/!q; s/^# \\{0,1\\}//p' " . quote(ARG0)
+	help = "sed -n " . quote("/^#/!q; s/^# \\{0,1\\}//; s/gnuplot -c plot_contributions[.]gp/" . \
+		invocation . "/g; p") . " " . quote(ARG0)
+	system help
 	exit
 }
 if (ARGC > 4) {
-	print "usage: gnuplot -c " . name . " [DIR [OUTPUT [VIEW [STEP]]]]"
+	print "usage: " . invocation . " [DIR [OUTPUT [VIEW [STEP]]]]"
 	exit status 2
 }
 dir = (ARGC >= 1) ? ARG1 : "."
