@@ -133,7 +133,7 @@ outputs)
 				fail "lecture.pdf: page $page is not $title"
 		done <<-'EOF'
 		1|Convolution by superposition: y[n] = Σj x[j]·h[n − j]
-		2|Step 1 of 9: adding x[0]·h[n − 0]
+		2|x[0] added, the 1st of 9: x[0]·h[n − 0]
 		11|The nine files as a table: each row is a contribution, each column adds up to y[n]
 		12|y[0] = x[0]·h[0] = 0.00
 		16|y[4] = x[1]·h[3] + x[2]·h[2] + x[3]·h[1] + x[4]·h[0] = 0.10 + 0.36 − 1.20 + 1.40 = 0.66

@@ -161,7 +161,7 @@ for (const engine of engines) describe(engine, () => {
 		await until(page, '#output-2');
 		await page.click('#to-table');
 		await page.click('th button[aria-label^="x[6]"]');
-		assert.strictEqual(await text(page, '#title'), 'Step 7 of 9: adding x[6]·h[n − 6]');
+		assert.strictEqual(await text(page, '#title'), 'x[6] added, the 7th of 9: x[6]·h[n − 6]');
 		await page.close();
 	});
 
@@ -169,8 +169,8 @@ for (const engine of engines) describe(engine, () => {
 		const { page } = await open('#output-57');
 		assert.strictEqual(await hash(page), '#output-11');
 		for (const [at, shown, title] of [['#output--1', '#output-0', /^y\[0\] = /], ['#output-04', '#output-4', /^y\[4\] = /],
-			['#input-9', '#input-8', /^Step 9 of 9/], ['#Output-4', '#input-0', /^Step 1 of 9/], ['#table-3', '#table', /as a table/],
-			['#nothing', '#input-0', /^Step 1 of 9/]]) {
+			['#input-9', '#input-8', /^x\[8\] added, the 9th of 9/], ['#Output-4', '#input-0', /^x\[0\] added, the 1st of 9/], ['#table-3', '#table', /as a table/],
+			['#nothing', '#input-0', /^x\[0\] added, the 1st of 9/]]) {
 			await go(page, at);
 			assert.deepStrictEqual([await hash(page), await text(page, '#title')].join(' '), `${shown} ${await text(page, '#title')}`);
 			assert.match(await text(page, '#title'), title, at);

@@ -38,8 +38,8 @@ if (page == 0) {
 	both_hi = hi > sum_hi ? hi : sum_hi
 	eval axis(both_lo, both_hi, 0.2, 5)
 	set multiplot title heading(whole ? \
-		sprintf("Step %d of %d: the sum is the whole convolution (x ∗ h)[n]", j + 1, files) : \
-		sprintf("Step %d of %d: adding x[%d]·h[n − %d]", j + 1, files, j, j)) \
+		sprintf("x[%d] added, the %s of %d: the sum is the whole convolution (x ∗ h)[n]", j, nth(j + 1), files) : \
+		sprintf("x[%d] added, the %s of %d: x[%d]·h[n − %d]", j, nth(j + 1), files, j, j)) \
 		font ",16"
 	eval place(0.07, 0.98, 0.62, 0.86)
 	set title term(j) tc rgb colour(j) offset 0, -0.6

@@ -11,6 +11,8 @@ set title font ",12"
 set ylabel offset 1.5, 0
 # A page's title, which the GIF and SVG terminals would set at the very top.
 heading(s) = (format eq "gif" || format eq "svg" ? "\n" : "") . s
+# i as an ordinal number, 1st to 9th: a step's place among the steps.
+nth(i) = sprintf("%d%s", i, i == 1 ? "st" : i == 2 ? "nd" : i == 3 ? "rd" : "th")
 
 # x_j.csv is drawn in colour j + 1 of this list, in every format and on the
 # page. Each is dark enough for text in it to read at 4.5:1 against white,

@@ -80,7 +80,7 @@ function draw() {
 	const slider = $('step');
 	slider.max = STEPS[view] - 1;
 	slider.value = step;
-	$('step-label').textContent = view === 'output' ? `n = ${step}` : `step ${step + 1} of ${FILES}`;
+	$('step-label').textContent = view === 'output' ? `n = ${step}` : `x[${step}] added`;
 	slider.setAttribute('aria-valuetext', view === 'output' ? `y[${step}]` : inputTitle(step));
 	const term = pointed.pointer || pointed.focus;
 	if (view === 'input') {

@@ -3,10 +3,11 @@
 // after j faded and x[j]·h[n − j] framed, above the sum of contributions
 // 0 .. j, with the sum before the step in grey.
 
+// The title of the input side once x[j] is added, named by its index.
 function inputTitle(j) {
-	return j === FILES - 1
-		? `Step ${FILES} of ${FILES}: the sum is the whole convolution (x ∗ h)[n]`
-		: `Step ${j + 1} of ${FILES}: adding x[${j}]·h[n − ${j}]`;
+	const nth = `${j + 1}${['st', 'nd', 'rd'][j] || 'th'}`;
+	return `x[${j}] added, the ${nth} of ${FILES}: ` +
+		(j === FILES - 1 ? 'the sum is the whole convolution (x ∗ h)[n]' : `x[${j}]·h[n − ${j}]`);
 }
 
 // Values as a screen reader is to read them out.

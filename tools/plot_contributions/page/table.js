@@ -29,7 +29,7 @@ function drawTable(box, m, go, point) {
 	for (let n = 0; n < ROWS; n++) {
 		const th = document.createElement('th');
 		th.scope = 'col';
-		th.append(button(`${n}`, `${n}: the output side's step of y[${n}]`, () => go('output', n)));
+		th.append(button(`${n}`, `${n}: the output side at y[${n}]`, () => go('output', n)));
 		head.append(th);
 	}
 	const body = table.createTBody();
@@ -43,7 +43,7 @@ function drawTable(box, m, go, point) {
 			th.textContent = 'y[n]';
 		} else {
 			row.className = `c${j}`;
-			th.append(button(`x[${j}]·h[n − ${j}]`, `x[${j}]·h[n − ${j}]: the input side's step ${j}`, () => go('input', j)));
+			th.append(button(`x[${j}]·h[n − ${j}]`, `x[${j}]·h[n − ${j}]: the input side once x[${j}] is added`, () => go('input', j)));
 		}
 		for (let n = 0; n < ROWS; n++) {
 			const cell = row.insertCell();
@@ -102,11 +102,11 @@ function drawTerm(box, m, term, ringed, width, height) {
 	const half = width / 2;
 	const area = (left) => ({ left: left + LEFT, top: 26, width: half - LEFT - 16, height: height - 56 });
 	const [lo, hi] = extent(m.rows.flat());
-	const a = panel(svg, area(0), 0, ROWS - 1, lo, hi, { title: `Input side, step ${term.j}: x[${term.j}]·h[n − ${term.j}]` });
+	const a = panel(svg, area(0), 0, ROWS - 1, lo, hi, { title: `Input side, x[${term.j}] added: x[${term.j}]·h[n − ${term.j}]` });
 	m.rows[term.j].forEach((v, n) => stem(a, n, v, `c${term.j}`));
 	if (ringed) ring(a, term.n, m.rows[term.j][term.n]);
 	xTicks(a, 0, ROWS - 1);
-	const b = panel(svg, area(half), 0, FILES - 1, lo, hi, { title: `Output side, step ${term.n}: x[k]·h[${term.n} − k]` });
+	const b = panel(svg, area(half), 0, FILES - 1, lo, hi, { title: `Output side at y[${term.n}]: x[k]·h[${term.n} − k]` });
 	column.forEach((v, k) => stem(b, k, v, `c${k}`));
 	if (ringed) ring(b, term.j, m.rows[term.j][term.n]);
 	xTicks(b, 0, FILES - 1);
