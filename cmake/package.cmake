@@ -14,12 +14,12 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "its own. The nine files added together are the convolution of the two"
   "signals."
   ""
-  "A gnuplot script that comes with it draws the files for a lecture: the"
-  "nine contributions and their sum, added up one at a time; the files as a"
-  "table whose columns add up to the output; and each output sample as the"
-  "flipped impulse response slid along the input. It writes pictures,"
-  "animations, PDF slides and a page for a web browser that steps through"
-  "the lecture and lets the signals be changed.")
+  "A gnuplot script that comes with it, run as convolution_demo-plot, draws"
+  "the files for a lecture: the nine contributions and their sum, added up"
+  "one at a time; the files as a table whose columns add up to the output;"
+  "and each output sample as the flipped impulse response slid along the"
+  "input. It writes pictures, animations, PDF slides and a page for a web"
+  "browser that steps through the lecture and lets the signals be changed.")
 set(CPACK_PACKAGE_FILE_NAME
     "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}")
 set(CPACK_STRIP_FILES ON)
