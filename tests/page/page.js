@@ -5,7 +5,7 @@ const os = require('node:os');
 const path = require('node:path');
 const vm = require('node:vm');
 
-const sources = path.join(__dirname, '../../tools/plot_contributions/page');
+const sources = path.join(__dirname, '../../page');
 
 // The functions of the named sources, loaded in that order.
 function load(...names) {

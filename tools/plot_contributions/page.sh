@@ -1,5 +1,6 @@
-# Puts the page together from its sources in page/ beside this script and
-# the numbers of the files, into one file that needs nothing else.
+# Puts the page together from its sources and the numbers of the files,
+# into one file that needs nothing else. The sources are in page/ at the top
+# of the clone, or once installed in page/ beside the plot script.
 #
 #   sh page.sh OUTPUT NUMBERS COLOURS
 #
@@ -10,7 +11,8 @@
 set -eu
 out=$1
 numbers=$2
-here=$(dirname "$0")/page
+here=$(dirname "$0")/../../page
+[ -f "$here/page.html.in" ] || here=$(dirname "$0")/../page
 script=$(mktemp)
 style=$(mktemp)
 trap 'rm -f "$script" "$style"' EXIT

@@ -1,7 +1,8 @@
 // The input side: y[n] = Σj x[j]·h[n − j] read as a sum of copies of h, each
 // scaled by x[j] and shifted to j. Step j shows the nine contributions, those
 // after j faded and x[j]·h[n − j] framed, above the sum of contributions
-// 0 .. j, with the sum before the step in grey.
+// 0 .. j, with the sum before the step in grey. Takes the model of
+// model.js and the panels of plot.js.
 
 // The title of the input side once x[j] is added, named by its index.
 function inputTitle(j) {

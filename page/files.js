@@ -1,7 +1,8 @@
 // Reads and checks a set of nine contribution files by the rules that the
 // plot script's check.sh applies, and gives the same one line for the first
 // bad file. The files are taken as bytes, one character each, as awk reads
-// them in the C locale.
+// them in the C locale. Takes nothing from the other sources; the first of
+// them, it gives FILES, ROWS, FILE_LIMIT, shown(), BadFile and readSet().
 
 const FILES = 9;
 const ROWS = 12;

@@ -2,6 +2,8 @@
 // add", in three panels over one k axis from −3 to 11, so that y[n] stands
 // below the right end of the window k = n − 3 .. n where the slid h has its
 // taps: x[k] with h[n − k] beside it, the products, and the output so far.
+// Takes the model of model.js, the panels of plot.js and spoken() of
+// input_side.js.
 
 // The terms of y[n] and its sum, written out with the numbers of model m.
 function outputTitle(m, n) {

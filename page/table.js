@@ -2,6 +2,8 @@
 // It joins the two readings: a row is one contribution (the input side), a
 // column the terms that add up to y[n] (the output side). A cell in focus
 // or under the pointer is that term, ringed in both readings below it.
+// Takes the model of model.js, the panels of plot.js and spoken() of
+// input_side.js.
 
 // The table's title, which says where its numbers come from.
 const tableTitle = (m) => `${m.files ? 'The nine files' : 'x and h as changed,'}` +

@@ -1,5 +1,6 @@
 // The numbers every view draws, and how they are written: from a set of
 // files as it was read, or from x and h as a student has edited them.
+// Takes FILES and ROWS of files.js.
 
 const TAPS = ROWS - FILES + 1;
 

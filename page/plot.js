@@ -1,6 +1,7 @@
 // Drawing in SVG at the size it is shown, so that its text is as large on
 // the screen as the page's: panels with an axis that follows the data, stem
-// plots and labels, all in the files' colours.
+// plots and labels, all in the files' colours. Takes g(), short() and
+// written() of model.js.
 
 const SVG = 'http://www.w3.org/2000/svg';
 // The pixels left of a panel for its tick labels.
