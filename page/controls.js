@@ -1,24 +1,26 @@
 // The page's state and the controls of its views: the views as tabs, the
-// steps by key, slider and play, the address that holds view and step, the
-// line a screen reader is told at each step, and focus kept where it was
-// through every redraw. Takes the views from input_side.js, table.js and
-// output_side.js; edit.js and open.js change x and h, or the files, through
-// useFiles and update.
+// steps by key, slider and play, the address that holds view, step and
+// signals, the line a screen reader is told at each step, and focus kept
+// where it was through every redraw. Takes the views from input_side.js,
+// table.js, output_side.js, practise.js and sheet.js, and the addresses of
+// address.js; edit.js and open.js change the signals, or the files, through
+// useFiles and change.
 
 const $ = (id) => document.getElementById(id);
-const STEPS = { input: FILES, table: 0, output: ROWS };
 // The smallest box a view is drawn in; a smaller one scrolls.
 const LEAST = { width: 720, height: 340 };
 // The page.css layout for small screens, in which the page scrolls down and
 // the table's box grows with what it holds.
 const scrolling = matchMedia('(max-width: 700px), (max-height: 480px)');
-const last = { input: 0, output: 0 };
+const VIEWS = ['input', 'table', 'output', 'practise'];
+const SWAPPED = 'x and h swapped: y is the same, as x ∗ h = h ∗ x, which is why convolution is called commutative';
+const last = { input: 0, output: 0 }; // the step each view was last at
 let base; // the model of the files in use
-let drawn; // what is drawn: base, or x and h as changed
-let x;
-let h;
+let signals; // {x, h, x0, h0} in use in the views, h null where the files give none
+let drawn; // what is drawn: base, or the signals as changed
+let swapped = false; // whether the last change swapped x and h
 let view = 'input';
-let step = 0;
+let step = 0; // the step of the view: x[x0 + step] added, or y[n0 + step]
 const pointed = { pointer: null, focus: null }; // the table's cell {j, n} under the pointer, in focus
 let shownTerm = { j: 3, n: 4 }; // the term that the panels under the table show
 let ringed = ''; // the term ringed there, if any, as "j n"
@@ -41,57 +43,91 @@ function builtIn() {
 	return set;
 }
 
+const filesSignals = () => ({ x: base.x, h: base.h, x0: 0, h0: 0 });
+const equal = (a, b) => a === b || (a !== null && b !== null && a.length === b.length && a.every((v, i) => v === b[i]));
+// Whether signals s and t are the same.
+const same = (s, t) => s.x0 === t.x0 && s.h0 === t.h0 && equal(s.x, t.x) && equal(s.h, t.h);
+
 // Takes the files of set, as they are, and draws them unless told not to.
 function useFiles(set, drawNow = true) {
 	base = fromFiles(set);
-	x = [...base.x];
-	h = base.h && [...base.h];
+	change(filesSignals(), 'files', drawNow);
+}
+
+// The query of the signals in use, empty where they are the files'.
+const query = () => (drawn.files ? '' : signalQuery(signals));
+
+// Takes signals s, which how says came by a 'swap' or otherwise. The step
+// stays at its index where it can, the address follows, and all is drawn
+// anew if drawNow.
+function change(s, how, drawNow = true) {
+	const at = drawn ? stepIndex(view, step) : 0;
+	signals = { x: [...s.x], h: s.h && [...s.h], x0: s.x0, h0: s.h0 };
+	swapped = how === 'swap';
+	const files = same(signals, filesSignals());
+	drawn = files ? base : fromSignals(signals);
+	$('edited').hidden = $('edited-mark').hidden = files;
 	signalInputs();
-	if (drawNow) update();
-	else drawn = base;
-}
-
-function isEdited() {
-	return x.some((v, j) => v !== base.x[j]) || (h !== null && h.some((v, k) => v !== base.h[k]));
-}
-
-// Draws anew after x or h changed.
-function update() {
-	const edited = isEdited();
-	drawn = edited ? fromSignals(x, h) : base;
-	$('edited').hidden = $('edited-mark').hidden = !edited;
+	step = clamp(view, at - origin(view));
+	for (const v of ['input', 'output']) last[v] = clamp(v, last[v]);
+	if (!drawNow) return;
+	if (view !== 'practise' && view !== 'sheet') {
+		addressed = address(view, step);
+		history.replaceState(null, '', addressed);
+	}
 	draw();
 }
 
+// The steps of view v, and the index of the first.
+const steps = (v) => (v === 'input' ? drawn.x.length : v === 'output' ? drawn.y.length : 0);
+const origin = (v) => (v === 'input' ? drawn.x0 : v === 'output' ? drawn.n0 : 0);
+const stepIndex = (v, s) => (drawn && steps(v) ? origin(v) + s : 0);
+const clamp = (v, s) => Math.min(steps(v) - 1, Math.max(0, s)) || 0;
+
+// The address of step s of view v.
+function address(v, s) {
+	if (v === 'practise') return addressOf(v, null, task ? exerciseQuery(practice.seed, practice.level) : '');
+	if (v === 'sheet') return addressOf(v, null, exerciseQuery(sheet.seed, sheet.level, sheet.count));
+	return addressOf(v, steps(v) ? origin(v) + s : null, query());
+}
+
 const boxSize = () => `${$('view').clientWidth}x${$('view').clientHeight}`;
+
+// The view's line: what it says, and a swap.
+function line(text) {
+	$('sum').textContent = [text, swapped && view !== 'practise' && view !== 'sheet' && SWAPPED].filter(Boolean).join(' · ');
+}
 
 // Draws the view and step in the address: first the words around the view,
 // which may change its box, then the view in the box as it then is.
 function draw() {
 	const box = $('view');
 	if (box.className !== view) box.className = view;
-	for (const name of Object.keys(STEPS)) {
+	for (const name of VIEWS) {
 		const link = $(`to-${name}`);
-		if (name === view) link.setAttribute('aria-current', 'page');
+		if (name === view || (name === 'practise' && view === 'sheet')) link.setAttribute('aria-current', 'page');
 		else link.removeAttribute('aria-current');
-		if (STEPS[name]) link.href = `#${name}-${last[name]}`;
+		link.href = name === 'practise' ? address(name) : address(name, last[name] ?? 0);
 	}
-	$('stepper').hidden = !STEPS[view];
+	const practising = view === 'practise' || view === 'sheet';
+	$('edit').hidden = practising;
+	$('stepper').hidden = !steps(view) || practising;
 	const slider = $('step');
-	slider.max = STEPS[view] - 1;
+	slider.max = steps(view) - 1;
 	slider.value = step;
-	$('step-label').textContent = view === 'output' ? `n = ${step}` : `x[${step}] added`;
-	slider.setAttribute('aria-valuetext', view === 'output' ? `y[${step}]` : inputTitle(step));
+	const at = index(stepIndex(view, step));
+	$('step-label').textContent = view === 'output' ? `n = ${at}` : `x[${at}] added`;
+	slider.setAttribute('aria-valuetext', view === 'output' ? `y[${at}]` : inputTitle(drawn, step));
 	const term = pointed.pointer || pointed.focus;
 	if (view === 'input') {
-		$('title').textContent = inputTitle(step);
-		$('sum').textContent = `The sum so far: ${drawn.partial[step].map(written).join('  ')}`;
+		$('title').textContent = inputTitle(drawn, step);
+		line(`The sum so far: ${drawn.partial[step].map(written).join('  ')}`);
 	} else if (view === 'output') {
 		$('title').textContent = drawn.h ? outputTitle(drawn, step) : 'The output side needs one h that gives every file, and these files give none';
-		$('sum').textContent = drawn.h ? '' : drawn.why;
-	} else {
+		line(drawn.h ? '' : drawn.why);
+	} else if (view === 'table') {
 		$('title').textContent = tableTitle(drawn);
-		$('sum').textContent = term ? termText(drawn, term.j, term.n) : TABLE_HINT;
+		line(term ? termText(drawn, term.j, term.n) : TABLE_HINT);
 	}
 
 	const kept = focusKey(document.activeElement, box);
@@ -100,11 +136,17 @@ function draw() {
 	const r = box.getBoundingClientRect();
 	// Wide enough for value labels side by side, one a column.
 	const label = Math.max(...[...drawn.partial.flat(), ...drawn.rows.flat()].map((v) => textWidth(written(v))));
-	const columns = view === 'input' ? ROWS : ROWS + TAPS - 1;
+	const columns = view === 'input' ? drawn.y.length : drawn.y.length + drawn.taps - 1;
 	const width = Math.max(Math.floor(r.width), LEAST.width, Math.ceil(columns * (label + 2)) + LEFT + 16);
-	const height = Math.max(Math.floor(r.height), LEAST.height);
+	// Four rows of panels or more need more height to be read.
+	const least = view === 'input' && drawn.x.length > 9 ? 480 : LEAST.height;
+	const height = Math.max(Math.floor(r.height), least);
 	let right = 0; // the right end of the current step, to keep in sight
-	if (view === 'output' && !drawn.h) {
+	if (practising) {
+		sketch = null;
+		if (view === 'practise') drawPractise(box, Math.max(Math.floor(r.width) - 24, 320));
+		else drawSheet(box);
+	} else if (view === 'output' && !drawn.h) {
 		// Without one h there is no output side to draw.
 		sketch = null;
 		box.replaceChildren();
@@ -129,6 +171,7 @@ function draw() {
 		box.append(below);
 		termSize = [width - 24, scrolling.matches ? 200 : Math.max(120, box.clientHeight - box.firstChild.offsetHeight - 12)];
 		if (term) shownTerm = term;
+		shownTerm = { j: Math.min(shownTerm.j, drawn.x.length - 1), n: Math.min(shownTerm.n, drawn.y.length - 1) };
 		ringed = term ? `${term.j} ${term.n}` : '';
 		drawTerm(below, drawn, shownTerm, term !== null, ...termSize);
 	}
@@ -136,9 +179,10 @@ function draw() {
 	drawing = false;
 	// A drawing larger than its box is a tab stop, so that keys scroll it.
 	const across = width > Math.floor(r.width);
-	if (view !== 'table' && (across || height > Math.floor(r.height))) box.tabIndex = 0;
+	const over = practising ? box.scrollHeight > box.clientHeight + 1 : across || height > Math.floor(r.height);
+	if (view !== 'table' && over) box.tabIndex = 0;
 	else box.removeAttribute('tabindex');
-	if (across) box.scrollLeft = Math.max(0, right - r.width);
+	if (across && !practising) box.scrollLeft = Math.max(0, right - r.width);
 }
 
 // A selector for the element in focus, if box holds it, that finds its like
@@ -146,6 +190,7 @@ function draw() {
 function focusKey(element, box) {
 	if (element === box || !box.contains(element)) return null;
 	if (element.dataset.n) return `td[data-j="${element.dataset.j}"][data-n="${element.dataset.n}"]`;
+	if (element.id) return `#${element.id}`;
 	return element.matches('button') ? `button[aria-label="${element.getAttribute('aria-label')}"]` : null;
 }
 
@@ -153,7 +198,7 @@ function focusKey(element, box) {
 // that Tab comes back to.
 function refocus(box, key) {
 	const element = box.querySelector(key);
-	if (!element) return;
+	if (!element || element === document.activeElement) return;
 	if (element.matches('td')) {
 		box.querySelectorAll('td[tabindex="0"]').forEach((cell) => (cell.tabIndex = -1));
 		element.tabIndex = 0;
@@ -170,12 +215,9 @@ function point(how, cell) {
 	if ((term ? `${term.j} ${term.n}` : '') === ringed) return;
 	ringed = term ? `${term.j} ${term.n}` : '';
 	if (term) shownTerm = term;
-	$('sum').textContent = term ? termText(drawn, term.j, term.n) : TABLE_HINT;
+	line(term ? termText(drawn, term.j, term.n) : TABLE_HINT);
 	drawTerm($('view').querySelector('.term'), drawn, shownTerm, term !== null, ...termSize);
 }
-
-// The address of step s of view v.
-const address = (v, s) => (STEPS[v] ? `#${v}-${s}` : '#table');
 
 // Opens step s of view v, and puts them in the address, which the history
 // records once the step is drawn, so as not to hold up the drawing.
@@ -196,24 +238,35 @@ function show(v, s) {
 	}
 	view = v;
 	step = s;
-	if (STEPS[v]) last[v] = s;
+	if (steps(v)) last[v] = s;
 	draw();
 	if (moved) tell();
 }
 
 // Tells a screen reader the view's line, once.
 function tell() {
-	const line = [$('title').textContent, $('sum').textContent].filter(Boolean).join('. ');
-	if ($('spoken').textContent !== line) $('spoken').textContent = line;
+	const words = [$('title').textContent, $('sum').textContent].filter(Boolean).join('. ');
+	if ($('spoken').textContent !== words) $('spoken').textContent = words;
 }
 
-// The view and step in the address, which becomes the nearest that the page
-// can show: a step out of range the nearest step of its view, an address
-// that names no view the input side's first step.
+// The state in the address, which becomes the nearest that the page can
+// show: a step out of range the nearest step of its view, an address that
+// names no view the input side's first step, and one that the page cannot
+// take the files' numbers, or a new exercise, with the line that says why.
 function fromAddress() {
-	const m = /^#(input|output|table)(?:-(-?[0-9]+))?$/.exec(location.hash);
-	const v = m ? m[1] : 'input';
-	const s = STEPS[v] ? Math.min(STEPS[v] - 1, Math.max(0, Number(m?.[2] ?? 0))) : 0;
+	let state = fromHash(location.hash, filesSignals());
+	if (state.error) {
+		const instead = state.view === 'practise' || state.view === 'sheet' ? 'a new exercise' : "the files' numbers";
+		showError(`The address: ${state.error}; shown instead: ${instead}`);
+		state = { view: state.view, at: null, signals: filesSignals(), seed: null, level: 2, count: 6 };
+	}
+	const v = state.view;
+	if (v === 'practise' || v === 'sheet') setExercise(v, state.seed ?? newSeed(), state.level, state.count);
+	else if (!same(state.signals, signals)) {
+		view = v;
+		change(state.signals, 'address', false);
+	}
+	const s = steps(v) ? clamp(v, (state.at ?? origin(v)) - origin(v)) : 0;
 	addressed = address(v, s);
 	if (location.hash !== addressed) history.replaceState(null, '', addressed);
 	show(v, s);
@@ -223,9 +276,9 @@ function fromAddress() {
 function play(on) {
 	clearInterval(timer);
 	timer = null;
-	if (on && STEPS[view]) {
-		if (step === STEPS[view] - 1) go(view, 0);
-		timer = setInterval(() => (step < STEPS[view] - 1 ? go(view, step + 1) : play(false)), 1200);
+	if (on && steps(view)) {
+		if (step === steps(view) - 1) go(view, 0);
+		timer = setInterval(() => (step < steps(view) - 1 ? go(view, step + 1) : play(false)), 1200);
 	}
 	if ($('play').textContent !== (timer ? 'Pause' : 'Play')) {
 		$('play').textContent = timer ? 'Pause' : 'Play';
@@ -235,7 +288,7 @@ function play(on) {
 
 function stepTo(s) {
 	play(false);
-	go(view, Math.min(STEPS[view] - 1, Math.max(0, s)));
+	go(view, clamp(view, s));
 }
 
 document.addEventListener('keydown', (e) => {
@@ -245,9 +298,9 @@ document.addEventListener('keydown', (e) => {
 		else if (!$('error-line').hidden) dismiss();
 		return;
 	}
-	if (e.altKey || e.ctrlKey || e.metaKey || !STEPS[view] || t.matches('input, td, summary')) return;
+	if (e.altKey || e.ctrlKey || e.metaKey || !steps(view) || $('stepper').hidden || t.matches('input, select, td, summary')) return;
 	if (e.key === ' ' && t.matches('button')) return;
-	const to = { ArrowLeft: step - 1, ArrowRight: step + 1, Home: 0, End: STEPS[view] - 1 }[e.key];
+	const to = { ArrowLeft: step - 1, ArrowRight: step + 1, Home: 0, End: steps(view) - 1 }[e.key];
 	if (e.key === ' ') play(timer === null);
 	else if (to !== undefined) stepTo(to);
 	else return;

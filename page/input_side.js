@@ -1,58 +1,69 @@
 // The input side: y[n] = Σj x[j]·h[n − j] read as a sum of copies of h, each
-// scaled by x[j] and shifted to j. Step j shows the nine contributions, those
-// after j faded and x[j]·h[n − j] framed, above the sum of contributions
-// 0 .. j, with the sum before the step in grey. Takes the model of
+// scaled by x[j] and shifted to j. Step j shows every contribution, those
+// after j faded and x[j]·h[n − j] framed, above the sum of contributions up
+// to j, with the sum before the step in grey. Takes the model and names of
 // model.js and the panels of plot.js.
 
-// The title of the input side once x[j] is added, named by its index.
-function inputTitle(j) {
-	const nth = `${j + 1}${['st', 'nd', 'rd'][j] || 'th'}`;
-	return `x[${j}] added, the ${nth} of ${FILES}: ` +
-		(j === FILES - 1 ? 'the sum is the whole convolution (x ∗ h)[n]' : `x[${j}]·h[n − ${j}]`);
+// The title of the input side once x[x0 + j] is added, named by its index.
+function inputTitle(m, j) {
+	const a = m.x0 + j;
+	return `x[${index(a)}] added, the ${ordinal(j + 1)} of ${m.x.length}: ` +
+		(j === m.x.length - 1 ? 'the sum is the whole convolution (x ∗ h)[n]' : `x[${index(a)}]·${shifted('h', a)}`);
 }
 
 // Values as a screen reader is to read them out.
 const spoken = (values) => values.map(written).join(', ');
+
+// The name of output index i of model m, under a panel.
+const outputIndex = (m) => (i) => index(m.n0 + i);
 
 // Draws model m in box for any step, and returns step(j), which shows step
 // j in the drawing and returns the right end of the frame of the
 // contribution added.
 function drawInput(box, m, width, height) {
 	const svg = canvas(box, width, height, '');
-	const gridHeight = Math.round(height * 0.56);
-	const cellWidth = (width - 8) / 3;
-	const cellHeight = gridHeight / 3;
+	const count = m.x.length;
+	const last = m.y.length - 1;
+	const across = count <= 3 ? count : Math.max(3, Math.ceil(Math.sqrt(count)));
+	const down = Math.ceil(count / across);
+	const gridHeight = Math.round(height * [0.3, 0.42, 0.56, 0.62][Math.min(down, 4) - 1]);
+	const cellWidth = (width - 8) / across;
+	const cellHeight = gridHeight / down;
 	const [lo, hi] = extent(m.rows.flat());
 	const stems = [];
-	for (let c = 0; c < FILES; c++) {
-		const left = (c % 3) * cellWidth;
-		const top = Math.floor(c / 3) * cellHeight;
+	for (let c = 0; c < count; c++) {
+		const left = (c % across) * cellWidth;
+		const top = Math.floor(c / across) * cellHeight;
 		const area = { left: left + LEFT, top: top + 24, width: cellWidth - LEFT - 8, height: cellHeight - 32 };
-		const p = panel(svg, area, 0, ROWS - 1, lo, hi, {
-			title: `x[${c}]·h[n − ${c}],  x[${c}] = ${short(m.x[c])}`, colour: `c${c}`,
+		const a = index(m.x0 + c);
+		const p = panel(svg, area, 0, last, lo, hi, {
+			title: `x[${a}]·${shifted('h', m.x0 + c)},  x[${a}] = ${short(m.x[c])}`, colour: hue(c),
+			ticks: down > 3 ? 3 : undefined,
 		});
 		const g = add(p.g, 'g');
-		m.rows[c].forEach((v, n) => stem({ ...p, g }, n, v, `c${c}`));
+		m.rows[c].forEach((v, n) => stem({ ...p, g }, n, v, hue(c)));
 		stems.push(g);
 	}
 	const frame = add(svg, 'rect', { class: 'frame', y: 2, width: cellWidth - 4, height: cellHeight - 4 });
 
 	const area = { left: LEFT, top: gridHeight + 28, width: width - LEFT - 16, height: height - gridHeight - 76 };
-	const p = panel(svg, area, 0, ROWS - 1, ...extent([...m.partial.flat()]), { pad: 24, title: ' ' });
+	const p = panel(svg, area, 0, last, ...extent([...m.partial.flat()]), { pad: 24, title: ' ' });
 	const back = add(p.g, 'g');
 	p.g.prepend(back);
 	const front = add(p.g, 'g');
-	xTicks(p, 0, ROWS - 1);
+	xTicks(p, 0, last, outputIndex(m));
 	add(p.g, 'text', { class: 'label', x: p.area.left + p.area.width / 2, y: height - 6, 'text-anchor': 'middle' }, 'output index n');
 
 	return (j) => {
-		svg.setAttribute('aria-label', `Contribution ${j}, x[${j}]·h[n − ${j}], for n from 0 to ${ROWS - 1}: ` +
-			`${spoken(m.rows[j])}. The sum of contributions 0 to ${j}: ${spoken(m.partial[j])}.`);
+		const a = index(m.x0 + j);
+		svg.setAttribute('aria-label', `Contribution x[${a}]·${shifted('h', m.x0 + j)}, for n from ${index(m.n0)} to ${index(m.n0 + last)}: ` +
+			`${spoken(m.rows[j])}. The sum of contributions up to x[${a}]: ${spoken(m.partial[j])}.`);
 		stems.forEach((g, c) => g.setAttribute('class', c > j ? 'later' : ''));
-		frame.setAttribute('x', (j % 3) * cellWidth + 4);
-		frame.setAttribute('y', Math.floor(j / 3) * cellHeight + 2);
-		p.title.textContent = j === FILES - 1 ? 'The sum of the nine: y[n] = (x ∗ h)[n]'
-			: `The sum of contributions 0 .. ${j}; in grey, the sum before this step`;
+		frame.setAttribute('x', (j % across) * cellWidth + 4);
+		frame.setAttribute('y', Math.floor(j / across) * cellHeight + 2);
+		p.title.textContent = j < count - 1 ? `The sum of contributions up to x[${a}]; in grey, the sum before this step`
+			: count === 1 ? 'The one contribution: y[n] = (x ∗ h)[n]'
+			: `The sum of the ${count === FILES ? 'nine' : count}: y[n] = (x ∗ h)[n]`;
 		const before = j > 0 ? m.partial[j - 1] : m.y.map(() => 0);
 		back.replaceChildren();
 		front.replaceChildren();
@@ -61,6 +72,6 @@ function drawInput(box, m, width, height) {
 			stem({ ...p, g: front }, n, v, 'sum');
 			valueLabel({ ...p, g: front }, n, v);
 		});
-		return ((j % 3) + 1) * cellWidth + 4;
+		return ((j % across) + 1) * cellWidth + 4;
 	};
 }

@@ -48,30 +48,47 @@ function oneH(set) {
 // precision: all that is left when terms cancel is their rounding.
 const settled = (s, size) => (Math.abs(s) <= size * 2 ** -48 ? 0 : s);
 
-// What the views draw: x, h (or null), rows[j][n], partial[j][n], the sum of
-// rows 0 .. j, y, the whole sum, and files, whether the files gave them.
-function model(x, h, rows, files) {
+// What the views draw: x, h (or null), their origins x0 and h0, the index
+// of their first sample, and n0 = x0 + h0, that of y; taps, the length of h;
+// rows[j][i], the term of x[x0 + j] in y[n0 + i]; partial[j][i], the sum of
+// rows 0 .. j; y, the whole sum; and files, whether the files gave them.
+// Views index x, h, rows and y from 0 and name them by index, origin added.
+function model(s, rows, files) {
 	const size = rows[0].map(() => 0);
 	const partial = [];
 	rows.forEach((row, j) => partial.push(row.map((v, n) => {
 		size[n] += Math.abs(v);
 		return settled((j ? partial[j - 1][n] : 0) + v, size[n]);
 	})));
-	return { x, h, rows, partial, y: partial[FILES - 1], files };
+	const taps = rows[0].length - rows.length + 1;
+	return { x: s.x, h: s.h, x0: s.x0, h0: s.h0, n0: s.x0 + s.h0, taps, rows, partial, y: partial.at(-1), files };
 }
 
 // The model of a set as its files give it, with why, why they give no h.
 function fromFiles(set) {
 	const { h, why } = oneH(set);
-	return { ...model(set.x, h, set.rows, true), why };
+	return { ...model({ x: set.x, h, x0: 0, h0: 0 }, set.rows, true), why };
 }
 
-// The model of x and h, its rows computed here.
-function fromSignals(x, h) {
-	const rows = x.map((v, j) =>
-		Array.from({ length: ROWS }, (_, n) => (n >= j && n - j < TAPS ? v * h[n - j] : 0)));
-	return model(x, h, rows, false);
+// The model of signals {x, h, x0, h0}, its rows computed here.
+function fromSignals(s) {
+	const { x, h } = s;
+	const rows = x.map((v, j) => Array.from({ length: x.length + h.length - 1 },
+		(_, i) => (i >= j && i - j < h.length ? v * h[i - j] : 0)));
+	return model(s, rows, false);
 }
+
+// The most samples x or h may have, and the origins they may start at, so
+// that x and h may always be swapped.
+const SAMPLES = 16;
+const ORIGIN = 8;
+
+// Index i as a name writes it, with the minus sign.
+const index = (i) => minus(String(i));
+// name[n − j], a signal shifted to start at j: name[n + 1] where j is −1.
+const shifted = (name, j) => `${name}[n ${j < 0 ? '+' : '−'} ${Math.abs(j)}]`;
+// The ordinal of c, a count from 1: 1st, 2nd, 3rd, 4th, 11th, 12th, 13th, 21st.
+const ordinal = (c) => `${c}${(c % 100 < 11 || c % 100 > 13) && ['st', 'nd', 'rd'][(c % 10) - 1] || 'th'}`;
 
 // What a student may type for a value of x or h: at most LIMIT in size and
 // at most DECIMALS decimals, so that every product and sum stays exact

@@ -1,7 +1,7 @@
 // Drawing in SVG at the size it is shown, so that its text is as large on
 // the screen as the page's: panels with an axis that follows the data, stem
-// plots and labels, all in the files' colours. Takes g(), short() and
-// written() of model.js.
+// plots and labels, all in the files' colours. Takes FILES of files.js, g(),
+// short() and written() of model.js.
 
 const SVG = 'http://www.w3.org/2000/svg';
 // The pixels left of a panel for its tick labels.
@@ -94,15 +94,21 @@ function panel(svg, area, i0, i1, lo, hi, { pad, ticks, title, colour = '', shif
 }
 
 // Ticks under panel p at each index from i0 to i1, written by name(i) on
-// one or more lines.
+// one or more lines: every index, or where they would touch, every second,
+// fifth or tenth from i0.
 function xTicks(p, i0, i1, name = short) {
 	const bottom = p.area.top + p.area.height;
-	for (let i = i0; i <= i1; i++) {
+	const names = [];
+	for (let i = i0; i <= i1; i++) names.push(String(name(i)).split('\n'));
+	const widest = Math.max(...names.flat().map(textWidth));
+	const every = [1, 2, 5, 10, 20].find((e) => e * (p.x(i0 + 1) - p.x(i0)) >= widest + 6) ?? 50;
+	names.forEach((lines, at) => {
+		const i = i0 + at;
 		add(p.g, 'line', { class: 'axis', x1: p.x(i), x2: p.x(i), y1: bottom, y2: bottom + 4 });
+		if (at % every) return;
 		const text = add(p.g, 'text', { class: 'tick', x: p.x(i), y: bottom + 18, 'text-anchor': 'middle' });
-		String(name(i)).split('\n').forEach((line, row) =>
-			add(text, 'tspan', { x: p.x(i), dy: row ? 16 : 0 }, line));
-	}
+		lines.forEach((line, row) => add(text, 'tspan', { x: p.x(i), dy: row ? 16 : 0 }, line));
+	});
 }
 
 // A stem from 0 to v at index i in panel p, with a dot on top (an open
@@ -123,6 +129,10 @@ function valueLabel(p, i, v) {
 function ring(p, i, v) {
 	add(p.g, 'circle', { class: 'ring', cx: p.x(i), cy: p.y(v), r: 10 });
 }
+
+// The class of the colour of sample j: the files' colours, again from the
+// first past the ninth.
+const hue = (j) => `c${j % FILES}`;
 
 // The smallest and largest of values, with 0.
 function extent(values) {

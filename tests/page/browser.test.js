@@ -115,8 +115,10 @@ for (const engine of engines) describe(engine, () => {
 		await later(page);
 		return { page, seen };
 	}
+	// Goes to the address at, with the signals in use as a link to a view
+	// carries them, unless at has its own.
 	const go = async (page, at) => {
-		await page.evaluate((at) => (location.hash = at), at);
+		await page.evaluate((at) => (location.hash = at.includes('?') ? at : at + location.hash.replace(/^[^?]*/, '')), at);
 		await later(page);
 	};
 
@@ -208,7 +210,7 @@ for (const engine of engines) describe(engine, () => {
 		assert.deepStrictEqual([await sums(page), await active(page)], [convolution, 'summary']);
 		// Tabbing through every field edits nothing.
 		await page.focus(field('x', 0));
-		for (let i = 0; i < 12; i++) await page.keyboard.press('Tab');
+		for (let i = 0; i < 14; i++) await page.keyboard.press('Tab');
 		assert.strictEqual(await active(page), 'h[3]');
 		assert.deepStrictEqual([await sums(page), await page.$eval('#edited-mark', (e) => e.hidden)], [convolution, true]);
 		await page.close();
@@ -243,7 +245,7 @@ for (const engine of engines) describe(engine, () => {
 			const { page } = await open('#output-4', { width, height });
 			await page.click('#edit summary');
 			await page.keyboard.press('Tab');
-			for (let i = 0; i < 3; i++) await page.keyboard.press('Tab');
+			for (let i = 0; i < 8; i++) await page.keyboard.press('Tab');
 			assert.strictEqual(await active(page), 'x[3]');
 			const [left, right, scrollX, size] = await page.$eval('.popup', (p) => [p.getBoundingClientRect().left,
 				p.getBoundingClientRect().right, scrollX, getComputedStyle(document.activeElement).fontSize]);

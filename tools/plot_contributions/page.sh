@@ -16,7 +16,7 @@ here=$(dirname "$0")/../../page
 script=$(mktemp)
 style=$(mktemp)
 trap 'rm -f "$script" "$style"' EXIT
-for part in files model plot input_side table output_side controls edit open; do
+for part in files model plot input_side table output_side address exercise practise sheet controls edit open; do
 	cat "$here/$part.js"
 done >"$script"
 set -- $3
