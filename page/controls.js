@@ -134,13 +134,14 @@ function draw() {
 	drawing = true;
 	drawnFor = boxSize();
 	const r = box.getBoundingClientRect();
-	// Wide enough for value labels side by side, one a column.
+	// Wide enough for value labels that alternate in height, one a column.
 	const label = Math.max(...[...drawn.partial.flat(), ...drawn.rows.flat()].map((v) => textWidth(written(v))));
-	const columns = view === 'input' ? drawn.y.length : drawn.y.length + drawn.taps - 1;
-	const width = Math.max(Math.floor(r.width), LEAST.width, Math.ceil(columns * (label + 2)) + LEFT + 16);
-	// Four rows of panels or more need more height to be read.
-	const least = view === 'input' && drawn.x.length > 9 ? 480 : LEAST.height;
-	const height = Math.max(Math.floor(r.height), least);
+	const columns = view === 'input' ? drawn.y.length : drawn.x.length + 2 * drawn.taps - 2;
+	// The input side's titles need their width, and four rows of panels 64
+	// pixels each above the sum.
+	const titles = view === 'input' ? Math.ceil(inputWidth(drawn)) : 0;
+	const width = Math.max(Math.floor(r.width), LEAST.width, titles, Math.ceil((columns * (label + 4)) / 2) + LEFT + 16);
+	const height = Math.max(Math.floor(r.height), LEAST.height, view === 'input' && drawn.x.length > 9 ? 406 : 0);
 	let right = 0; // the right end of the current step, to keep in sight
 	if (practising) {
 		sketch = null;
@@ -178,11 +179,12 @@ function draw() {
 	if (kept) refocus(box, kept);
 	drawing = false;
 	// A drawing larger than its box is a tab stop, so that keys scroll it.
-	const across = width > Math.floor(r.width);
-	const over = practising ? box.scrollHeight > box.clientHeight + 1 : across || height > Math.floor(r.height);
+	const wide = width > Math.floor(r.width);
+	const over = practising ? box.scrollHeight > box.clientHeight + 1 || box.scrollWidth > box.clientWidth + 1
+		: wide || height > Math.floor(r.height);
 	if (view !== 'table' && over) box.tabIndex = 0;
 	else box.removeAttribute('tabindex');
-	if (across && !practising) box.scrollLeft = Math.max(0, right - r.width);
+	if (wide && !practising) box.scrollLeft = Math.max(0, right - r.width);
 }
 
 // A selector for the element in focus, if box holds it, that finds its like

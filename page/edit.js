@@ -45,27 +45,37 @@ function input(kind, name, v, what) {
 	return label;
 }
 
-// The fields of x and h, filled with the signals in use: made anew, none
-// marked, when their number or indices change, else their values set.
+// The fields of x and h, filled with the signals in use: those of the
+// values made anew, none marked, when their number or indices change, else
+// their values set; those of the number and first index kept, so that focus
+// stays on them.
 function signalInputs() {
 	const none = signals.h === null;
 	for (const kind of ['x', 'h']) {
 		const set = $(`${kind}-values`);
 		const values = signals[kind] ?? Array(TAPS).fill(null);
 		const at = signals[`${kind}0`];
+		if (!set.querySelector('.parts')) {
+			const parts = document.createElement('span');
+			parts.className = 'parts';
+			parts.append(input(kind, 'samples', 0, { part: 'size' }), input(kind, 'first n', 0, { part: 'origin' }));
+			set.append(parts);
+		}
+		for (const [part, v] of [['size', values.length], ['origin', at]]) {
+			const box = set.querySelector(`[data-part="${part}"]`);
+			Object.assign(box, { value: none ? '' : String(v), disabled: none });
+			box.dataset.before = box.value;
+		}
+		set.querySelectorAll('[aria-invalid]').forEach((box) => box.removeAttribute('aria-invalid'));
 		const key = `${values.length} ${at} ${none}`;
 		if (set.dataset.key === key) {
 			values.forEach((v, i) => (field(kind, i).value = field(kind, i).dataset.before = asTyped(v)));
-			set.querySelectorAll('[aria-invalid]').forEach((box) => box.removeAttribute('aria-invalid'));
 			continue;
 		}
 		const kept = set.contains(document.activeElement) && like(document.activeElement);
 		set.dataset.key = key;
-		set.querySelectorAll('label, .parts').forEach((l) => l.remove());
-		const parts = document.createElement('span');
-		parts.className = 'parts';
-		parts.append(input(kind, 'samples', none ? null : values.length, { part: 'size' }), input(kind, 'first n', none ? null : at, { part: 'origin' }));
-		set.append(parts, ...values.map((v, i) => input(kind, `${kind}[${index(at + i)}]`, none ? null : v, { index: i })));
+		set.querySelectorAll(':scope > label').forEach((l) => l.remove());
+		set.append(...values.map((v, i) => input(kind, `${kind}[${index(at + i)}]`, none ? null : v, { index: i })));
 		if (kept) (set.querySelector(kept) ?? set.querySelector('input')).focus();
 	}
 	for (const kind of ['x', 'h']) {

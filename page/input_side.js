@@ -17,6 +17,14 @@ const spoken = (values) => values.map(written).join(', ');
 // The name of output index i of model m, under a panel.
 const outputIndex = (m) => (i) => index(m.n0 + i);
 
+// The title of the panel of contribution j of model m.
+const cellTitle = (m, j) => `x[${index(m.x0 + j)}]·${shifted('h', m.x0 + j)},  x[${index(m.x0 + j)}] = ${short(m.x[j])}`;
+// The panels of model m across a row.
+const across = (m) => (m.x.length <= 3 ? m.x.length : Math.max(3, Math.ceil(Math.sqrt(m.x.length))));
+// The least width in pixels that the panels' titles need, at about 7
+// pixels a character.
+const inputWidth = (m) => across(m) * (LEFT + 16 + 7 * Math.max(...m.x.map((_, j) => cellTitle(m, j).length)));
+
 // Draws model m in box for any step, and returns step(j), which shows step
 // j in the drawing and returns the right end of the frame of the
 // contribution added.
@@ -24,21 +32,20 @@ function drawInput(box, m, width, height) {
 	const svg = canvas(box, width, height, '');
 	const count = m.x.length;
 	const last = m.y.length - 1;
-	const across = count <= 3 ? count : Math.max(3, Math.ceil(Math.sqrt(count)));
-	const down = Math.ceil(count / across);
+	const columns = across(m);
+	const down = Math.ceil(count / columns);
 	const gridHeight = Math.round(height * [0.3, 0.42, 0.56, 0.62][Math.min(down, 4) - 1]);
-	const cellWidth = (width - 8) / across;
+	const cellWidth = (width - 8) / columns;
 	const cellHeight = gridHeight / down;
 	const [lo, hi] = extent(m.rows.flat());
 	const stems = [];
 	for (let c = 0; c < count; c++) {
-		const left = (c % across) * cellWidth;
-		const top = Math.floor(c / across) * cellHeight;
+		const left = (c % columns) * cellWidth;
+		const top = Math.floor(c / columns) * cellHeight;
 		const area = { left: left + LEFT, top: top + 24, width: cellWidth - LEFT - 8, height: cellHeight - 32 };
-		const a = index(m.x0 + c);
 		const p = panel(svg, area, 0, last, lo, hi, {
-			title: `x[${a}]·${shifted('h', m.x0 + c)},  x[${a}] = ${short(m.x[c])}`, colour: hue(c),
-			ticks: down > 3 ? 3 : undefined,
+			title: cellTitle(m, c), colour: hue(c),
+			ticks: down > 3 ? 2 : undefined,
 		});
 		const g = add(p.g, 'g');
 		m.rows[c].forEach((v, n) => stem({ ...p, g }, n, v, hue(c)));
@@ -47,7 +54,8 @@ function drawInput(box, m, width, height) {
 	const frame = add(svg, 'rect', { class: 'frame', y: 2, width: cellWidth - 4, height: cellHeight - 4 });
 
 	const area = { left: LEFT, top: gridHeight + 28, width: width - LEFT - 16, height: height - gridHeight - 76 };
-	const p = panel(svg, area, 0, last, ...extent([...m.partial.flat()]), { pad: 24, title: ' ' });
+	const pad = crowded(area.width / (last + 1), m.partial.flat()) ? 40 : 24;
+	const p = panel(svg, area, 0, last, ...extent([...m.partial.flat()]), { pad, title: ' ' });
 	const back = add(p.g, 'g');
 	p.g.prepend(back);
 	const front = add(p.g, 'g');
@@ -59,8 +67,8 @@ function drawInput(box, m, width, height) {
 		svg.setAttribute('aria-label', `Contribution x[${a}]·${shifted('h', m.x0 + j)}, for n from ${index(m.n0)} to ${index(m.n0 + last)}: ` +
 			`${spoken(m.rows[j])}. The sum of contributions up to x[${a}]: ${spoken(m.partial[j])}.`);
 		stems.forEach((g, c) => g.setAttribute('class', c > j ? 'later' : ''));
-		frame.setAttribute('x', (j % across) * cellWidth + 4);
-		frame.setAttribute('y', Math.floor(j / across) * cellHeight + 2);
+		frame.setAttribute('x', (j % columns) * cellWidth + 4);
+		frame.setAttribute('y', Math.floor(j / columns) * cellHeight + 2);
 		p.title.textContent = j < count - 1 ? `The sum of contributions up to x[${a}]; in grey, the sum before this step`
 			: count === 1 ? 'The one contribution: y[n] = (x ∗ h)[n]'
 			: `The sum of the ${count === FILES ? 'nine' : count}: y[n] = (x ∗ h)[n]`;
@@ -68,10 +76,8 @@ function drawInput(box, m, width, height) {
 		back.replaceChildren();
 		front.replaceChildren();
 		before.forEach((v, n) => add(back, 'line', { class: 'before', x1: p.x(n), x2: p.x(n), y1: p.y(0), y2: p.y(v) }));
-		m.partial[j].forEach((v, n) => {
-			stem({ ...p, g: front }, n, v, 'sum');
-			valueLabel({ ...p, g: front }, n, v);
-		});
-		return ((j % across) + 1) * cellWidth + 4;
+		m.partial[j].forEach((v, n) => stem({ ...p, g: front }, n, v, 'sum'));
+		valueLabels({ ...p, g: front }, 0, m.partial[j]);
+		return ((j % columns) + 1) * cellWidth + 4;
 	};
 }

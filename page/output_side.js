@@ -35,7 +35,7 @@ function drawOutput(box, m, width, height) {
 	for (let i = 0, top = 26; i < 3; top += tall[i] + (i === 0 ? 70 : 56), i++)
 		areas.push({ left: LEFT, top, width: width - LEFT - 16, height: tall[i] });
 	const ranges = [extent([...m.x, ...taps]), extent(m.rows.flat()), extent(m.y)];
-	const pads = [8, 22, 22];
+	const pads = [8, crowded((width - LEFT - 16) / (k1 - k0 + 1), m.rows.flat()) ? Math.min(38, Math.floor(tall[1] / 3)) : 22, 22];
 	// One k axis for all three: each moves as far as the widest labels need.
 	const shift = Math.max(...areas.map((a, i) => overhang(a, ...ranges[i], { pad: pads[i] })));
 	// Each panel with a layer behind it and one in front for the step.
@@ -57,6 +57,10 @@ function drawOutput(box, m, width, height) {
 		y: p.area.top, width: (p.area.width / (k1 - k0 + 1)) * columns, height: p.area.height });
 	const a = index(m.x0);
 	const z = index(m.x0 + m.x.length - 1);
+	// The taps named under the slid h: each, or where names would touch,
+	// every second or fifth.
+	const name = textWidth(`h[${index(m.h0 + m.taps - 1)}]`) + 8;
+	const every = [1, 2, 5, 10].find((e) => e * (p1.x(1) - p1.x(0)) >= name) ?? 20;
 
 	const step = (i) => {
 		const from = Math.max(0, i - m.taps + 1);
@@ -78,17 +82,16 @@ function drawOutput(box, m, width, height) {
 		taps.forEach((v, t) => {
 			const dot = stem(f1, i - t, v, 'tap', { open: true, shift: p1.area.width / (k1 - k0 + 1) / 4 });
 			Object.assign(dot.dataset, { kind: 'h', index: t });
-			add(p1.front, 'text', { class: 'tick', x: p1.x(i - t), y: p1.area.top + p1.area.height + 37, 'text-anchor': 'middle' }, `h[${index(m.h0 + t)}]`);
+			if (t % every === 0)
+				add(p1.front, 'text', { class: 'tick', x: p1.x(i - t), y: p1.area.top + p1.area.height + 37, 'text-anchor': 'middle' }, `h[${index(m.h0 + t)}]`);
 		});
 
 		// 2. Multiply: the terms of y[n], each written in the window.
 		p2.title.textContent = m.files ? `x[k]·h[${n} − k], row ${n} of each file x_k.csv: the terms of y[${n}]`
 			: `x[k]·h[${n} − k], the products of x and h${m.exercise ? '' : ' as changed'}: the terms of y[${n}]`;
 		window(p2, i - m.taps + 1, m.taps);
-		m.rows.forEach((row, j) => {
-			stem(f2, j, row[i], hue(j));
-			if (j > i - m.taps && j <= i) valueLabel(f2, j, row[i]);
-		});
+		m.rows.forEach((row, j) => stem(f2, j, row[i], hue(j)));
+		valueLabels(f2, from, m.rows.slice(from, i + 1).map((row) => row[i]));
 
 		// 3. Add: the output so far, y[n] black and written out, those before grey.
 		p3.title.textContent = `The output so far: y[${n}], the sum of the terms above, just added`;

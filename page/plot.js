@@ -47,7 +47,7 @@ function yAxis(height, lo, hi, pad = 6, ticks = Math.max(3, Math.floor(height / 
 	lo = Math.min(lo, 0);
 	hi = Math.max(hi, 0);
 	if (hi === lo) [lo, hi] = [-1, 1];
-	const per = (hi - lo) / (height - 2 * pad);
+	const per = (hi - lo) / Math.max(height - 2 * pad, 1);
 	const from = lo - pad * per;
 	const to = hi + pad * per;
 	const step = nice(to - from, ticks);
@@ -119,10 +119,28 @@ function stem(p, i, v, cls, { open = false, shift = 0 } = {}) {
 	return add(p.g, 'circle', { class: `dot ${cls}${open ? ' open' : ''}`, cx: x, cy: p.y(v), r: 5 });
 }
 
-// v written clear of its dot at index i: above it from 0 up, below it under 0.
-function valueLabel(p, i, v) {
-	return add(p.g, 'text', { class: 'value', x: p.x(i), y: p.y(v) + (v >= 0 ? -9 : 19),
-		'text-anchor': 'middle' }, written(v));
+// v written by write clear of its dot at index i: above it from 0 up, below
+// it under 0.
+function valueLabel(p, i, v, write = written) {
+	return add(p.g, 'text', { class: 'value', x: p.x(i), y: p.y(v) + (v >= 0 ? -9 : 19), 'text-anchor': 'middle' }, write(v));
+}
+
+// Whether labels of values touch in columns spacing pixels apart.
+const crowded = (spacing, values) => spacing < Math.max(...values.map((v) => textWidth(written(v)))) + 4;
+
+// The labels of values at indices from i0 on in panel p, written by write,
+// each moved away from its dot by as much as keeps it clear of the one
+// before, which columns narrower than a label would make it touch.
+function valueLabels(p, i0, values, write = written) {
+	const apart = crowded(p.x(1) - p.x(0), values);
+	let before = null;
+	values.forEach((v, at) => {
+		const label = valueLabel(p, i0 + at, v, write);
+		let y = Number(label.getAttribute('y'));
+		if (apart && before !== null && Math.abs(y - before) < 20) y = v >= 0 ? before - 20 : before + 20;
+		label.setAttribute('y', y);
+		before = y;
+	});
 }
 
 // A ring around the dot at index i, value v, of panel p: the term in view.

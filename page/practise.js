@@ -52,12 +52,11 @@ function drawSignals(box, m, width, height) {
 	const half = width / 2;
 	const [lo, hi] = extent([...m.x, ...m.h]);
 	[['x', m.x, m.x0], ['h', m.h, m.h0]].forEach(([name, values, from], side) => {
-		const p = panel(svg, { left: side * half + LEFT, top: 24, width: half - LEFT - 16, height: height - 50 }, -1, values.length, lo, hi,
-			{ pad: 20, ticks: 4, title: `${name}[n], 0 at every other n` });
-		values.forEach((v, i) => {
-			stem(p, i, v, side ? 'tap' : hue(i));
-			valueLabel(p, i, v).textContent = short(v);
-		});
+		const area = { left: side * half + LEFT, top: 24, width: half - LEFT - 16, height: height - 50 };
+		const pad = crowded(area.width / (values.length + 2), values) ? 46 : 26;
+		const p = panel(svg, area, -1, values.length, lo, hi, { pad, ticks: 4, title: `${name}[n]` });
+		values.forEach((v, i) => stem(p, i, v, side ? 'tap' : hue(i)));
+		valueLabels(p, 0, values, short);
 		xTicks(p, -1, values.length, (i) => index(from + i));
 	});
 }
@@ -148,8 +147,8 @@ function drawPractise(box, width) {
 	}
 	const drawing = box.querySelector('.drawing');
 	const w = Math.max(320, Math.floor(width * (matchMedia('(min-width: 900px)').matches ? 0.62 : 1)));
-	if (task.wrong >= 0) drawOutput(drawing, m, Math.max(w, 520), 380).step(task.wrong);
-	else drawSignals(drawing, m, w, 170);
+	if (task.wrong >= 0) drawOutput(drawing, m, Math.max(w, LEAST.width), 380).step(task.wrong);
+	else drawSignals(drawing, m, w, 200);
 }
 
 // Checks the first and last n, or once they are right each y[n], and says

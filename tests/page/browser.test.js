@@ -16,6 +16,8 @@ const expected = path.join(__dirname, '../expected');
 const files = Array.from({ length: 9 }, (_, j) => fs.readFileSync(path.join(expected, `x_${j}.csv`), 'latin1'));
 const convolution = '0.00 −1.00 −0.60 3.02 0.66 0.08 −0.96 −0.86 −0.89 0.31 0.18 0.06';
 const y4 = 'y[4] = x[1]·h[3] + x[2]·h[2] + x[3]·h[1] + x[4]·h[0] = 0.10 + 0.36 − 1.20 + 1.40 = 0.66';
+// The largest signals: 16 samples each, their origins −8 and 8.
+const largest = '?x=1,-2,3,-1.5,2,0.5,-3,1,2,-1,0.25,3,-2,1,1.5,-1&h=2,1,-1,0.5,1,-2,3,1,-1,2,0.5,1,-1,2,1,-0.5&x0=-8&h0=8';
 const axe = fs.readFileSync(require.resolve('axe-core'), 'utf8');
 
 const text = (page, selector) => page.$eval(selector, (e) => e.innerText);
@@ -37,6 +39,19 @@ async function type(page, kind, index, text, key = 'Tab') {
 	await page.keyboard.press('Backspace');
 	await page.keyboard.type(text);
 	await page.keyboard.press(key);
+}
+
+// Types text, a tab or a line feed in it pressing Tab or Enter, over what
+// the field selector holds if given.
+async function keys(page, text, selector) {
+	if (selector) {
+		await page.focus(selector);
+		await page.$eval(selector, (e) => e.select());
+		await page.keyboard.press('Backspace');
+	}
+	for (const part of text.split(/([\t\n])/))
+		if (part === '\t' || part === '\n') await page.keyboard.press(part === '\t' ? 'Tab' : 'Enter');
+		else await page.keyboard.type(part);
 }
 
 // Drops these files on the page: texts as x_0.csv .. x_8.csv, or File
@@ -118,7 +133,7 @@ for (const engine of engines) describe(engine, () => {
 	// Goes to the address at, with the signals in use as a link to a view
 	// carries them, unless at has its own.
 	const go = async (page, at) => {
-		await page.evaluate((at) => (location.hash = at.includes('?') ? at : at + location.hash.replace(/^[^?]*/, '')), at);
+		await page.evaluate((at) => (location.hash = at.includes('?') ? at : at + location.hash.replace(/^[^?]*(?=\?x=)|^[^?]*(\?.*)?$/, '')), at);
 		await later(page);
 	};
 
@@ -350,9 +365,10 @@ for (const engine of engines) describe(engine, () => {
 		const { page } = await open();
 		for (const viewport of [{ width: 1024, height: 576 }, { width: 512, height: 288 }, { width: 390, height: 844 }]) {
 			await page.setViewport(viewport);
-			for (const at of ['#input-3', '#table', '#output-4', '#output-5']) {
+			for (const at of ['#input-3', '#table', '#output-4', '#output-5', '#practise?seed=17', '#sheet?seed=17&count=2']) {
 				await go(page, at);
 				if (at === '#output-5') await page.click('#edit summary');
+				if (at.startsWith('#practise')) for (const id of ['#show-answer', '#check']) await page.click(id);
 				await page.evaluate(axe);
 				const { violations } = await page.evaluate(() => axe.run({ runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] }));
 				assert.deepStrictEqual(violations.map((v) => `${viewport.width} ${at} ${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
@@ -367,6 +383,12 @@ for (const engine of engines) describe(engine, () => {
 			const { page } = await open('', { width, height });
 			for (const at of ['#input-3', '#input-8', '#table', '#output-0', '#output-4', '#output-11'])
 				await go(page, at).then(async () => assert.deepStrictEqual(await illegible(page), [], at));
+			// The largest signals, whose views scroll, and an exercise checked.
+			for (const at of ['#input-0', '#input-15', '#output-0', '#output-30', '#table'].map((a) => a + largest).concat('#practise?seed=0&level=3'))
+				await go(page, at).then(async () => assert.deepStrictEqual(await illegible(page, true), [], at));
+			await page.click('#show-answer');
+			assert.deepStrictEqual(await illegible(page, true), [], 'the answer');
+			await go(page, '#input-3');
 			// Edited, with an error line and the panel open.
 			await page.click('#edit summary');
 			await type(page, 'h', 1, '-0.65');
@@ -394,6 +416,158 @@ for (const engine of engines) describe(engine, () => {
 			}, at.startsWith('#input'));
 			assert.ok(left >= from && right <= to, `${at}: ${left} .. ${right} in ${from} .. ${to}`);
 		}
+		await page.close();
+	});
+
+	test('an address holds other signals and origins, one it cannot take shows the files and why, and a change replaces it', async () => {
+		const signals = '?x=1,2,3&h=1,-1&x0=-1&h0=2';
+		const { page } = await open(`#table${signals}`);
+		const heads = (page) => page.$$eval('thead th', (c) => c.map((e) => e.textContent).join(' '));
+		assert.deepStrictEqual([await sums(page), await heads(page), await page.$$eval('tbody th', (c) => c.map((e) => e.textContent).join(' '))],
+			['1.00 1.00 1.00 −3.00', '1 2 3 4', 'x[−1]·h[n + 1] x[0]·h[n − 0] x[1]·h[n − 1] y[n]']);
+		const at0 = '?x=1,2,3&h=1,-1&x0=-1';
+		for (const [at, shown, title] of [[`#output--1${at0}`, `#output--1${at0}`, /^y\[−1\] = x\[−1\]·h\[0\] = 1\.00$/],
+			[`#output-9${at0}`, `#output-2${at0}`, /^y\[2\] = x\[1\]·h\[1\] = −3\.00$/], [`#input--5${at0}`, `#input--1${at0}`, /^x\[−1\] added, the 1st of 3: x\[−1\]·h\[n \+ 1\]$/]]) {
+			await go(page, at);
+			assert.deepStrictEqual([await hash(page), await text(page, '#title')].map(String), [shown, (await text(page, '#title')).match(title)?.[0]], at);
+		}
+		for (const [at, why] of [['?x=1,a', 'x: “a” is not a number from −1000 to 1000 with at most 6 decimals, such as -0.6'],
+			['?x=1&x0=9', 'x0=9, expected a whole number from −8 to 8'], [`?x=${'1,'.repeat(16)}1`, 'x: 17 values, expected 1 to 16'],
+			['?y=2', 'y: not a part of this address, which takes x, h, x0, h0'], ['?h=1&h=2', 'h: given twice']]) {
+			await go(page, `#table${at}`);
+			await error(page, `The address: ${why}; shown instead: the files' numbers`);
+			assert.deepStrictEqual([await hash(page), await sums(page)], ['#table', convolution], at);
+		}
+		// Two samples of x and h from n = −3: the address follows at once.
+		await page.click('#edit summary');
+		await keys(page, '2\n', 'input[data-kind="x"][data-part="size"]');
+		await keys(page, '-3\n', 'input[data-kind="h"][data-part="origin"]');
+		assert.deepStrictEqual([await hash(page), await sums(page), await heads(page)],
+			['#table?x=0,-1&h=1,-0.6,-0.3,-0.1&h0=-3', '0.00 −1.00 0.60 0.30 0.10', '−3 −2 −1 0 1']);
+		await page.close();
+	});
+
+	test('a swap keeps y, turns the table and says why; a preset is a change like any other', async () => {
+		const { page } = await open('#table?x=1,2,3&h=1,-1&x0=-1&h0=2');
+		const columns = () => page.$$eval('tbody tr:not(.sums)', (rows) => rows[0].cells.length > 1 &&
+			[...rows[0].cells].slice(1).map((_, n) => rows.map((r) => r.cells[n + 1].textContent).filter((t) => t !== '0').sort().join(' ')));
+		const before = await columns();
+		await page.click('#edit summary');
+		await page.click('#swap');
+		assert.deepStrictEqual([await hash(page), await sums(page), await columns(), await page.$$eval('tbody tr', (r) => r.length)],
+			['#table?x=1,-1&h=1,2,3&x0=2&h0=-1', '1.00 1.00 1.00 −3.00', before, 3]);
+		assert.match(await text(page, '#sum'), /x and h swapped: y is the same, as x ∗ h = h ∗ x, which is why convolution is called commutative$/);
+		await go(page, '#input-2');
+		assert.match(await text(page, '#title'), /^x\[2\] added, the 1st of 2: x\[2\]·h\[n − 2\]$/);
+		await go(page, '#table');
+		await page.click('#edit summary');
+		await page.select('#x-preset', '0');
+		assert.deepStrictEqual([await hash(page), await sums(page)], ['#table?x=1&h=1,2,3&h0=-1', '1.00 2.00 3.00']);
+		await page.select('#h-preset', '4');
+		assert.deepStrictEqual([await hash(page), await sums(page), await page.$eval('#sum', (e) => e.textContent.includes('swapped'))],
+			['#table?x=1&h=0.25,0.5,0.25&h0=-1', '0.25 0.50 0.25', false]);
+		await page.close();
+	});
+
+	// x, h and their origins as the exercise's view gives them.
+	const given = (page) => page.$$eval('.given table', (tables) => tables.map((t) => {
+		const [n, v] = [...t.rows].map((r) => [...r.cells].slice(1).map((c) => Number(c.textContent.replace('−', '-'))));
+		return [v, n[0]];
+	}));
+	const convolve = (x, h) => Array.from({ length: x.length + h.length - 1 }, (_, n) => x.reduce((y, v, j) => y + v * (h[n - j] ?? 0), 0));
+
+	test('a seed gives the same exercise in every browser and every version, within its level, giving nothing away', async () => {
+		const { page } = await open();
+		// Worked out from the generator's definition in arbitrary precision.
+		for (const [level, seed, x, x0, h, h0] of [[1, 0, [1, 1, 3], 0, [3, 1], 0], [1, 4294967295, [2, 3, 1, 3], 0, [3, 1], 0],
+			[2, 0, [-3, 3, 0, 1, 1], -1, [-3, -3, 1], 2], [2, 17, [-3, 0, -1], -2, [-1, -2], -2], [2, 4294967295, [-2, 0, 0, 2, 0, 1], 1, [3, 2, 2, 3], -1],
+			[3, 0, [2, -1, 0, -5, -3, 4, 4], 3, [5, 2, -1, 2], 2], [3, 17, [4, 2, -3, 2, -2], 3, [-2, 0, 4], 0], [3, 4294967295, [-4, -2, -4, 4, 3], 4, [-4, 4, 4], -1]]) {
+			await go(page, `#practise?seed=${seed}${level === 2 ? '' : `&level=${level}`}`);
+			assert.deepStrictEqual(await given(page), [[x, x0], [h, h0]], `level ${level}, seed ${seed}`);
+			const shown = await page.$eval('#view', (v) => [v.querySelector('.paper table'), v.querySelector('.ys').hidden, v.querySelector('svg').getAttribute('aria-label')]);
+			assert.deepStrictEqual(shown.slice(0, 2), [null, true]);
+			assert.doesNotMatch(shown[2], /y\[/);
+		}
+		const bounds = await page.evaluate(() => [1, 2, 3].map((level) => {
+			const seen = { x: new Set(), h: new Set(), v: new Set(), o: new Set(), ends: new Set() };
+			for (let seed = 0; seed < 3000; seed++) {
+				const e = exercise(seed * 2654435761 % 4294967296, level);
+				seen.x.add(e.x.length);
+				seen.h.add(e.h.length);
+				[...e.x, ...e.h].forEach((v) => seen.v.add(v));
+				seen.o.add(e.x0).add(e.h0);
+				[e.x[0], e.x.at(-1), e.h[0], e.h.at(-1)].forEach((v) => seen.ends.add(v === 0));
+			}
+			return Object.values(seen).map((s) => [...s].sort((a, b) => a - b));
+		}));
+		const range = (a, b) => Array.from({ length: b - a + 1 }, (_, i) => a + i);
+		assert.deepStrictEqual(bounds, [[[3, 4], [2], range(0, 3), [0], [false]], [range(3, 6), range(2, 4), range(-3, 3), range(-2, 2), [false]],
+			[range(4, 8), [3, 4], range(-5, 5), range(-4, 4), [false]]]);
+		await page.close();
+	});
+
+	for (const [width, height] of [[1024, 576], [390, 844]])
+		test(`at ${width}×${height} an exercise is answered by keyboard: a wrong index gets its rule, a wrong y[n] its terms, a right one counts`, async () => {
+			const { page } = await open('#practise?seed=17', { width, height });
+			const marked = () => page.$$eval('[aria-invalid="true"]', (f) => f.map((e) => `${e.id}: ${document.getElementById(e.getAttribute('aria-describedby')).textContent}`));
+			await keys(page, '-3\t-1\n', '#first');
+			assert.deepStrictEqual([await marked(), await page.$eval('.ys', (f) => f.hidden)], [['first: x starts at −2 and h at −2, so y starts at −4'], true]);
+			await keys(page, '−4\n', '#first');
+			assert.deepStrictEqual([await active(page), await page.$$eval('.ys label', (l) => l.map((e) => e.textContent.trim()).join(' '))], ['y0', 'y[−4] y[−3] y[−2] y[−1]']);
+			assert.strictEqual(await page.$$eval('.paper td', (c) => c.map((e) => e.textContent).join('')), '');
+			await keys(page, '3\t6\t5\t2\n');
+			assert.deepStrictEqual(await marked(), ['y2: not 5']);
+			assert.strictEqual(await text(page, '#sum'), 'y[−2] = x[−1]·h[−1] + x[0]·h[−2] = 1; you wrote 5');
+			assert.deepStrictEqual(await page.$$eval('.ringed', (c) => c.map((e) => e.dataset.j ? `${e.dataset.j} ${e.dataset.n}` : e.textContent)), ['−2', '1 2', '2 2']);
+			assert.match(await page.$eval('.drawing svg', (s) => s.getAttribute('aria-label')), /The terms of y\[−2\]: 0\.00, 1\.00\./);
+			if (width < 1000) assert.deepStrictEqual(await illegible(page, true), []);
+			await keys(page, '1\n', '#y2');
+			assert.deepStrictEqual([await marked(), await text(page, '#sum'), await text(page, '#tally')],
+				[[], 'All right: y = 3, 6, 1, 2 from n = −4.', 'Right at the first check: 0 of 1 in this visit']);
+			// A new exercise, answered right at once with y worked out here.
+			await page.click('#new-exercise');
+			await page.waitForFunction(() => !location.hash.endsWith('seed=17'));
+			const [[x, x0], [h, h0]] = await given(page);
+			const y = convolve(x, h);
+			await keys(page, `${x0 + h0}\t${x0 + h0 + y.length - 1}\n${y.join('\t')}\n`, '#first');
+			assert.deepStrictEqual([await marked(), await text(page, '#tally')], [[], 'Right at the first check: 1 of 2 in this visit']);
+			await page.close();
+		});
+
+	test('a worksheet has the exercises of its seeds, and a key that is their convolution, on pages of its own', async () => {
+		const { page } = await open('#sheet?seed=4294967294&count=6&level=3');
+		const sheet = await page.$$eval('.exercise', (sections) => sections.map((s) => [s.querySelector('.seed').textContent,
+			...[...s.querySelectorAll('table')].map((t) => [...t.rows].map((r) => [...r.cells].slice(1).map((c) => c.textContent.replace('−', '-'))))]));
+		assert.deepStrictEqual(sheet.map(([seed]) => seed), ['seed 4294967294', 'seed 4294967295', 'seed 0', 'seed 1', 'seed 2', 'seed 3'].flatMap((s) => [s]).concat(
+			['seed 4294967294', 'seed 4294967295', 'seed 0', 'seed 1', 'seed 2', 'seed 3']));
+		for (let i = 0; i < 6; i++) {
+			const [, [xn, xv], [hn, hv], blank] = sheet[i];
+			const [, , , key] = sheet[i + 6];
+			assert.deepStrictEqual(sheet[i + 6].slice(1, 3), sheet[i].slice(1, 3));
+			assert.strictEqual(blank.flat().join(''), '');
+			const [x, h] = [xv, hv].map((v) => v.map(Number));
+			const n0 = Number(xn[0]) + Number(hn[0]);
+			const y = convolve(x, h);
+			assert.deepStrictEqual(key[0].map(Number), y.map((_, n) => n0 + n));
+			assert.deepStrictEqual(key.at(-1).map(Number), y);
+			assert.deepStrictEqual(key.slice(1, -1).map((row) => row.map(Number)), x.map((v, j) => y.map((_, n) => v * (h[n - j] ?? 0) + 0)));
+		}
+		await go(page, '#practise?seed=4294967295&level=3');
+		assert.deepStrictEqual(await given(page), [[[-4, -2, -4, 4, 3], 4], [[-4, 4, 4], -1]]);
+		await go(page, '#sheet?seed=4294967294&count=6&level=3');
+		const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'sheet-'));
+		for (const format of ['A4', 'Letter']) {
+			const pdf = path.join(dir, 'sheet.pdf');
+			fs.writeFileSync(pdf, await page.pdf({ format }));
+			const pages = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' }).split('\f').slice(0, -1);
+			const key = pages.findIndex((p) => /^\s*Key/m.test(p));
+			// Each exercise whole on one page, the key from a page of its own.
+			assert.ok(key > 0 && !/Exercise/.test(pages[key].split(/^\s*Key/m)[0]), `${format}: key on page ${key + 1}`);
+			for (const [p, words] of pages.entries())
+				assert.strictEqual((words.match(/Exercise \d/g) ?? []).length, (words.match(/y\[n\]/g) ?? []).length, `${format}, page ${p + 1}`);
+			assert.doesNotMatch(pages.join(''), /Check|Open files|Practise/);
+		}
+		fs.rmSync(dir, { recursive: true });
 		await page.close();
 	});
 
