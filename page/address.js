@@ -9,8 +9,7 @@ const SEEDS = 2 ** 32;
 const LEVELS = [1, 2, 3];
 const SHEET = 12; // the most exercises on a worksheet
 
-// The query of signals s, which are not the files' f: x and h, and their
-// origins where they are not 0.
+// The query of signals s: x and h, and their origins where they are not 0.
 function signalQuery(s) {
 	let q = `?x=${s.x.map(asTyped).join(',')}&h=${s.h.map(asTyped).join(',')}`;
 	if (s.x0) q += `&x0=${s.x0}`;

@@ -35,7 +35,9 @@ function drawOutput(box, m, width, height) {
 	for (let i = 0, top = 26; i < 3; top += tall[i] + (i === 0 ? 70 : 56), i++)
 		areas.push({ left: LEFT, top, width: width - LEFT - 16, height: tall[i] });
 	const ranges = [extent([...m.x, ...taps]), extent(m.rows.flat()), extent(m.y)];
-	const pads = [8, crowded((width - LEFT - 16) / (k1 - k0 + 1), m.rows.flat()) ? Math.min(38, Math.floor(tall[1] / 3)) : 22, 22];
+	// An exercise's values are whole numbers, and written so.
+	const write = m.exercise ? short : written;
+	const pads = [8, crowded((width - LEFT - 16) / (k1 - k0 + 1), m.rows.flat(), write) ? Math.min(38, Math.floor(tall[1] / 3)) : 22, 22];
 	// One k axis for all three: each moves as far as the widest labels need.
 	const shift = Math.max(...areas.map((a, i) => overhang(a, ...ranges[i], { pad: pads[i] })));
 	// Each panel with a layer behind it and one in front for the step.
@@ -91,13 +93,13 @@ function drawOutput(box, m, width, height) {
 			: `x[k]·h[${n} − k], the products of x and h${m.exercise ? '' : ' as changed'}: the terms of y[${n}]`;
 		window(p2, i - m.taps + 1, m.taps);
 		m.rows.forEach((row, j) => stem(f2, j, row[i], hue(j)));
-		valueLabels(f2, from, m.rows.slice(from, i + 1).map((row) => row[i]));
+		valueLabels(f2, from, m.rows.slice(from, i + 1).map((row) => row[i]), write);
 
 		// 3. Add: the output so far, y[n] black and written out, those before grey.
 		p3.title.textContent = `The output so far: y[${n}], the sum of the terms above, just added`;
 		window(p3, i, 1);
 		for (let at = 0; at <= i; at++) stem(f3, at, m.y[at], at < i ? 'earlier' : 'sum');
-		valueLabel(f3, i, m.y[i]);
+		valueLabel(f3, i, m.y[i], write);
 		return p1.x(i + 1);
 	};
 	return { axis: p1, step };

@@ -125,14 +125,15 @@ function valueLabel(p, i, v, write = written) {
 	return add(p.g, 'text', { class: 'value', x: p.x(i), y: p.y(v) + (v >= 0 ? -9 : 19), 'text-anchor': 'middle' }, write(v));
 }
 
-// Whether labels of values touch in columns spacing pixels apart.
-const crowded = (spacing, values) => spacing < Math.max(...values.map((v) => textWidth(written(v)))) + 4;
+// Whether labels of values, written by write, touch in columns spacing
+// pixels apart.
+const crowded = (spacing, values, write = written) => spacing < Math.max(...values.map((v) => textWidth(write(v)))) + 4;
 
 // The labels of values at indices from i0 on in panel p, written by write,
 // each moved away from its dot by as much as keeps it clear of the one
 // before, which columns narrower than a label would make it touch.
 function valueLabels(p, i0, values, write = written) {
-	const apart = crowded(p.x(1) - p.x(0), values);
+	const apart = crowded(p.x(1) - p.x(0), values, write);
 	let before = null;
 	values.forEach((v, at) => {
 		const label = valueLabel(p, i0 + at, v, write);

@@ -91,8 +91,8 @@ function say(text) {
 	line(text);
 }
 
-// Draws the practise view of the exercise in box, width pixels wide: made
-// anew for a new exercise, else brought up to date.
+// Draws the practise view of the exercise in box, at most width pixels
+// wide: made anew for a new exercise, else brought up to date.
 function drawPractise(box, width) {
 	const m = task.model;
 	$('title').textContent = `Exercise ${task.seed} of level ${task.level}: y = x ∗ h, by the table`;
@@ -146,7 +146,7 @@ function drawPractise(box, width) {
 			});
 	}
 	const drawing = box.querySelector('.drawing');
-	const w = Math.max(320, Math.floor(width * (matchMedia('(min-width: 900px)').matches ? 0.62 : 1)));
+	const w = Math.max(320, Math.min(width, drawing.clientWidth));
 	if (task.wrong >= 0) drawOutput(drawing, m, Math.max(w, LEAST.width), 380).step(task.wrong);
 	else drawSignals(drawing, m, w, 200);
 }
@@ -175,7 +175,7 @@ function check() {
 		} else say(rules.filter((_, i) => !right[i]).join('; '));
 		return tell();
 	}
-	const given = m.y.map((_, i) => $(yField(i)).value.trim());
+	const given = m.y.map((_, i) => $(yField(i)).value.trim()).map((t) => (t.length > 12 ? `${t.slice(0, 12)}…` : t));
 	const right = given.map((text, i) => answer(text) === m.y[i]);
 	right.forEach((ok, i) => mark(yField(i), ok, given[i] === '' ? 'empty' : `not ${given[i]}`));
 	task.checked = true;
