@@ -10,6 +10,9 @@ const practice = { seed: 0, level: 2 }; // the exercise in the address
 const tally = { right: 0, tried: 0 }; // exercises right at the first check, of those done, in this visit
 let task = null; // the exercise in view, and how far it has come
 
+// A new HTML element name with the properties props.
+const make = (name, props) => Object.assign(document.createElement(name), props);
+
 // A seed that no one chose: 32 bits from the browser's random source.
 const newSeed = () => crypto.getRandomValues(new Uint32Array(1))[0];
 
@@ -20,8 +23,12 @@ function setExercise(v, seed, level, count) {
 	Object.assign(practice, { seed, level });
 	if (task?.seed === seed && task.level === level) return;
 	// ranged: first and last n right or shown; checked: y checked; shown:
-	// the answer shown; first: the first checks right, null before them.
-	task = { ...exercise(seed, level), line: 'x and h are 0 outside the indices given. Where can y = x ∗ h be non-zero?', ranged: false, checked: false, shown: false, wrong: -1, first: { range: null, y: null }, built: '' };
+	// the answer shown; wrong: the first wrong y[n]; first: whether the
+	// first checks were right, null before them; typed: each field's text.
+	task = {
+		...exercise(seed, level), line: 'x and h are 0 outside the indices given. Where can y = x ∗ h be non-zero?',
+		ranged: false, checked: false, shown: false, wrong: -1, first: { range: null, y: null }, typed: {}, built: '',
+	};
 }
 
 // The whole number of a field's text, or null.
@@ -32,12 +39,11 @@ function answer(text) {
 
 // The signal as a table of its indices and values, named name.
 function signalTable(name, values, from) {
-	const table = document.createElement('table');
-	table.className = 'signal';
+	const table = make('table', { className: 'signal' });
 	const top = table.insertRow();
 	const row = table.insertRow();
-	top.append(Object.assign(document.createElement('th'), { textContent: 'n', scope: 'row' }));
-	row.append(Object.assign(document.createElement('th'), { textContent: `${name}[n]`, scope: 'row' }));
+	top.append(make('th', { textContent: 'n', scope: 'row' }));
+	row.append(make('th', { textContent: `${name}[n]`, scope: 'row' }));
 	values.forEach((v, i) => {
 		top.insertCell().textContent = index(from + i);
 		row.insertCell().textContent = short(v);
@@ -47,7 +53,8 @@ function signalTable(name, values, from) {
 
 // x and h of model m side by side in box, each over its own indices.
 function drawSignals(box, m, width, height) {
-	const what = (name, values, from) => `${name}[n] for n from ${index(from)} to ${index(from + values.length - 1)}: ${values.map(short).join(', ')}`;
+	const what = (name, values, from) =>
+		`${name}[n] for n from ${index(from)} to ${index(from + values.length - 1)}: ${values.map(short).join(', ')}`;
 	const svg = canvas(box, width, height, `${what('x', m.x, m.x0)}. ${what('h', m.h, m.h0)}.`);
 	const half = width / 2;
 	const [lo, hi] = extent([...m.x, ...m.h]);
@@ -64,8 +71,8 @@ function drawSignals(box, m, width, height) {
 // A labelled field for an answer, with the place for its message beside it.
 function answerField(id, name) {
 	const label = document.createElement('label');
-	const box = Object.assign(document.createElement('input'), { id, type: 'text', inputMode: 'numeric', autocomplete: 'off', spellcheck: false });
-	const why = Object.assign(document.createElement('span'), { id: `${id}-why`, className: 'why' });
+	const box = make('input', { id, type: 'text', inputMode: 'numeric', autocomplete: 'off', spellcheck: false });
+	const why = make('span', { id: `${id}-why`, className: 'why' });
 	label.append(`${name} `, box, why);
 	return label;
 }
@@ -99,8 +106,7 @@ function drawPractise(box, width) {
 	if (task.built !== `${task.seed} ${task.level}` || !box.querySelector('.task')) {
 		task.built = `${task.seed} ${task.level}`;
 		box.replaceChildren();
-		const div = document.createElement('div');
-		div.className = 'task';
+		const div = make('div', { className: 'task' });
 		div.innerHTML = `<div class="given"></div>
 <form class="answers" novalidate>
 <fieldset class="range"><legend>1. Where can y be non-zero?</legend></fieldset>
@@ -116,6 +122,9 @@ function drawPractise(box, width) {
 		div.querySelector('.range').append(answerField('first', 'first n'), answerField('last', 'last n'));
 		div.querySelector('.ys').append(...m.y.map((_, i) => answerField(yField(i), `y[${index(m.n0 + i)}]`)));
 		const form = div.querySelector('form');
+		// What was typed stays with the exercise while the student looks elsewhere.
+		form.querySelectorAll('input').forEach((box) => (box.value = task.typed[box.id] ?? ''));
+		form.addEventListener('input', (e) => (task.typed[e.target.id] = e.target.value));
 		form.addEventListener('submit', (e) => {
 			e.preventDefault();
 			check();
@@ -135,7 +144,7 @@ function drawPractise(box, width) {
 	$('tally').textContent = tally.tried ? `Right at the first check: ${tally.right} of ${tally.tried} in this visit` : '';
 	const paper = box.querySelector('.paper');
 	paper.replaceChildren();
-	if (!task.ranged) paper.append(Object.assign(document.createElement('p'), { textContent: 'The table comes once first n and last n are right.' }));
+	if (!task.ranged) paper.append(make('p', { textContent: 'The table comes once first n and last n are right.' }));
 	else {
 		const done = task.checked || task.shown;
 		const table = drawTable(paper, m, null, () => {}, { show: (j) => (j < 0 ? task.shown : done), write: short });
@@ -169,7 +178,8 @@ function check() {
 		task.first.range ??= right[0] && right[1];
 		if (right[0] && right[1]) {
 			task.ranged = true;
-			say(`Right: y can be non-zero from n = ${index(ends[0])} to ${index(ends[1])}. Now fill in the table in your head or on paper, and each y[n].`);
+			say(`Right: y can be non-zero from n = ${index(ends[0])} to ${index(ends[1])}. ` +
+				'Now fill in the table in your head or on paper, and each y[n].');
 			draw();
 			$(yField(0)).focus();
 		} else say(rules.filter((_, i) => !right[i]).join('; '));
@@ -204,10 +214,10 @@ function showAnswer() {
 		tally.tried++;
 	}
 	Object.assign(task, { ranged: true, shown: true, wrong: -1 });
-	$('first').value = String(m.n0);
-	$('last').value = String(m.n0 + m.y.length - 1);
+	task.typed = { first: String(m.n0), last: String(m.n0 + m.y.length - 1) };
+	m.y.forEach((v, i) => (task.typed[yField(i)] = String(v)));
 	draw();
-	m.y.forEach((v, i) => ($(yField(i)).value = String(v)));
+	for (const [id, v] of Object.entries(task.typed)) $(id).value = v;
 	for (const id of ['first', 'last', ...m.y.map((_, i) => yField(i))]) mark(id, true);
 	say(`The answer: y = ${m.y.map(short).join(', ')} for n from ${index(m.n0)} to ${index(m.n0 + m.y.length - 1)}.`);
 	tell();
