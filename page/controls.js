@@ -69,7 +69,7 @@ function change(s, how, drawNow = true) {
 	$('edited').hidden = $('edited-mark').hidden = files;
 	signalInputs();
 	step = clamp(view, at - origin(view));
-	for (const v of ['input', 'output']) last[v] = clamp(v, last[v]);
+	for (const v of ['input', 'output']) last[v] = v === view ? step : clamp(v, last[v]);
 	if (!drawNow) return;
 	if (view !== 'practise' && view !== 'sheet') {
 		addressed = address(view, step);

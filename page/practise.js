@@ -114,7 +114,7 @@ function drawPractise(box, width) {
 <p class="buttons"><button type="submit" id="check">Check</button> <button type="button" id="show-answer">Show the answer</button>
 <button type="button" id="new-exercise">New exercise</button></p>
 <p id="tally"></p>
-<p class="links"><a id="to-sheet"></a> <a id="watch" hidden>See this x and h in the views</a></p>
+<p class="links"><a id="watch" hidden>See this x and h in the views</a> <a id="to-sheet" hidden></a></p>
 </form>
 <div class="work"><div class="paper"></div><div class="drawing"></div></div>`;
 		box.append(div);
@@ -140,7 +140,8 @@ function drawPractise(box, width) {
 	}
 	line(task.line);
 	box.querySelector('.ys').hidden = !task.ranged;
-	$('watch').hidden = !(task.checked || task.shown);
+	// Both would give the answer away.
+	$('watch').hidden = $('to-sheet').hidden = !(task.checked || task.shown);
 	$('tally').textContent = tally.tried ? `Right at the first check: ${tally.right} of ${tally.tried} in this visit` : '';
 	const paper = box.querySelector('.paper');
 	paper.replaceChildren();

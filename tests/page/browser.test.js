@@ -484,9 +484,10 @@ for (const engine of engines) describe(engine, () => {
 			[3, 0, [2, -1, 0, -5, -3, 4, 4], 3, [5, 2, -1, 2], 2], [3, 17, [4, 2, -3, 2, -2], 3, [-2, 0, 4], 0], [3, 4294967295, [-4, -2, -4, 4, 3], 4, [-4, 4, 4], -1]]) {
 			await go(page, `#practise?seed=${seed}${level === 2 ? '' : `&level=${level}`}`);
 			assert.deepStrictEqual(await given(page), [[x, x0], [h, h0]], `level ${level}, seed ${seed}`);
-			const shown = await page.$eval('#view', (v) => [v.querySelector('.paper table'), v.querySelector('.ys').hidden, v.querySelector('svg').getAttribute('aria-label')]);
-			assert.deepStrictEqual(shown.slice(0, 2), [null, true]);
-			assert.doesNotMatch(shown[2], /y\[/);
+			const shown = await page.$eval('#view', (v) => [v.querySelector('.paper table'), v.querySelector('.ys').hidden,
+				[...v.querySelectorAll('a')].filter((a) => a.offsetWidth).length, v.querySelector('svg').getAttribute('aria-label')]);
+			assert.deepStrictEqual(shown.slice(0, 3), [null, true, 0]);
+			assert.doesNotMatch(shown[3], /y\[/);
 		}
 		const bounds = await page.evaluate(() => [1, 2, 3].map((level) => {
 			const seen = { x: new Set(), h: new Set(), v: new Set(), o: new Set(), ends: new Set() };
