@@ -2,8 +2,8 @@
 // exercise i being the practise exercise of seed + i − 1, each with an
 // empty table and empty boxes for y, then a key with all of them filled in,
 // printed on a page of its own. The same address gives the same sheet.
-// Takes exercise() of exercise.js, signalTable() and make() of practise.js
-// and line() of controls.js.
+// Takes exercise() of exercise.js, signalTable() and make() of practise.js,
+// the addresses of address.js and line() of controls.js.
 
 const sheet = { seed: 0, level: 2, count: 6 }; // the worksheet in the address
 
@@ -34,7 +34,9 @@ function paperExercise(e, number, key) {
 	const section = make('section', { className: 'exercise' });
 	const m = e.model;
 	const heading = make('h3', { textContent: `Exercise ${number}` });
-	const about = make('p', { className: 'seed', textContent: `seed ${e.seed}` });
+	// The seed, a link to the exercise to practise it.
+	const about = make('p', { className: 'seed' });
+	about.append(make('a', { href: addressOf('practise', null, exerciseQuery(e.seed, e.level)), textContent: `seed ${e.seed}` }));
 	const last = m.n0 + m.y.length - 1;
 	const ends = make('p', {
 		textContent: key ? `y can be non-zero from n = ${index(m.n0)} to ${index(last)}.`
