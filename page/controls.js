@@ -71,12 +71,15 @@ function change(s, how, drawNow = true) {
 	step = clamp(view, at - origin(view));
 	for (const v of ['input', 'output']) last[v] = v === view ? step : clamp(v, last[v]);
 	if (!drawNow) return;
-	if (view !== 'practise' && view !== 'sheet') {
+	if (!exercises(view)) {
 		addressed = address(view, step);
 		history.replaceState(null, '', addressed);
 	}
 	draw();
 }
+
+// Whether view v shows exercises, not the signals in use.
+const exercises = (v) => v === 'practise' || v === 'sheet';
 
 // The steps of view v, and the index of the first.
 const steps = (v) => (v === 'input' ? drawn.x.length : v === 'output' ? drawn.y.length : 0);
@@ -95,7 +98,7 @@ const boxSize = () => `${$('view').clientWidth}x${$('view').clientHeight}`;
 
 // The view's line: what it says, and a swap.
 function line(text) {
-	$('sum').textContent = [text, swapped && view !== 'practise' && view !== 'sheet' && SWAPPED].filter(Boolean).join(' · ');
+	$('sum').textContent = [text, swapped && !exercises(view) && SWAPPED].filter(Boolean).join(' · ');
 }
 
 // Draws the view and step in the address: first the words around the view,
@@ -109,7 +112,7 @@ function draw() {
 		else link.removeAttribute('aria-current');
 		link.href = name === 'practise' ? address(name) : address(name, last[name] ?? 0);
 	}
-	const practising = view === 'practise' || view === 'sheet';
+	const practising = exercises(view);
 	$('edit').hidden = practising;
 	$('stepper').hidden = !steps(view) || practising;
 	const slider = $('step');
@@ -258,12 +261,12 @@ function tell() {
 function fromAddress() {
 	let state = fromHash(location.hash, filesSignals());
 	if (state.error) {
-		const instead = state.view === 'practise' || state.view === 'sheet' ? 'a new exercise' : "the files' numbers";
+		const instead = exercises(state.view) ? 'a new exercise' : "the files' numbers";
 		showError(`The address: ${state.error}; shown instead: ${instead}`);
 		state = { view: state.view, at: null, signals: filesSignals(), seed: null, level: 2, count: 6 };
 	}
 	const v = state.view;
-	if (v === 'practise' || v === 'sheet') setExercise(v, state.seed ?? newSeed(), state.level, state.count);
+	if (exercises(v)) setExercise(v, state.seed ?? newSeed(), state.level, state.count);
 	else if (!same(state.signals, signals)) {
 		view = v;
 		change(state.signals, 'address', false);

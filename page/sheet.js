@@ -50,8 +50,8 @@ function paperExercise(e, number, key) {
 function drawSheet(box) {
 	const { seed, level, count } = sheet;
 	const key = `${seed} ${level} ${count}`;
-	const exercises = count === 1 ? 'one exercise' : `${count} exercises`;
-	$('title').textContent = `Worksheet: ${exercises} of level ${level}, y = x ∗ h by the table`;
+	const how = count === 1 ? 'one exercise' : `${count} exercises`;
+	$('title').textContent = `Worksheet: ${how} of level ${level}, y = x ∗ h by the table`;
 	const here = addressOf('sheet', null, exerciseQuery(seed, level, count));
 	line(`The same address gives every student this sheet: ${here}. The key is on a page of its own.`);
 	if (box.dataset.sheet === key && box.querySelector('.sheet')) return;
