@@ -137,7 +137,7 @@ for (const kind of ['x', 'h']) {
 		const preset = PRESETS[kind][Number(menu.value)];
 		if (!preset) return signalInputs();
 		const s = { ...signals, [kind]: preset[1], [`${kind}0`]: preset[2] };
-		change(s.h ? s : { ...s, h: [1] }, 'edit');
+		change(s, 'edit');
 	});
 }
 $('swap').addEventListener('click', () => change({ x: signals.h, h: signals.x, x0: signals.h0, h0: signals.x0 }, 'swap'));

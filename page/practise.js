@@ -114,7 +114,7 @@ function drawPractise(box, width) {
 <p class="buttons"><button type="submit" id="check">Check</button> <button type="button" id="show-answer">Show the answer</button>
 <button type="button" id="new-exercise">New exercise</button></p>
 <p id="tally"></p>
-<p class="links"><a id="watch" hidden>See this x and h in the views</a> <a id="to-sheet" hidden></a></p>
+<p class="links"><a id="watch" hidden>See this x and h in the views</a> <a id="to-sheet" hidden>A worksheet of six, from this one on</a></p>
 </form>
 <div class="work"><div class="paper"></div><div class="drawing"></div></div>`;
 		box.append(div);
@@ -123,7 +123,7 @@ function drawPractise(box, width) {
 		div.querySelector('.ys').append(...m.y.map((_, i) => answerField(yField(i), `y[${index(m.n0 + i)}]`)));
 		const form = div.querySelector('form');
 		// What was typed stays with the exercise while the student looks elsewhere.
-		form.querySelectorAll('input').forEach((box) => (box.value = task.typed[box.id] ?? ''));
+		form.querySelectorAll('input').forEach((entry) => (entry.value = task.typed[entry.id] ?? ''));
 		form.addEventListener('input', (e) => (task.typed[e.target.id] = e.target.value));
 		form.addEventListener('submit', (e) => {
 			e.preventDefault();
@@ -135,7 +135,6 @@ function drawPractise(box, width) {
 			go('practise');
 		});
 		$('to-sheet').href = addressOf('sheet', null, exerciseQuery(task.seed, task.level, 6));
-		$('to-sheet').textContent = `A worksheet of six, from this one on`;
 		$('watch').href = addressOf('table', null, signalQuery(task));
 	}
 	line(task.line);
