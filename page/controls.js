@@ -105,7 +105,11 @@ function line(text) {
 // which may change its box, then the view in the box as it then is.
 function draw() {
 	const box = $('view');
-	if (box.className !== view) box.className = view;
+	// A view opens at its start, not where the one before it was scrolled to.
+	if (box.className !== view) {
+		box.className = view;
+		box.scrollTo(0, 0);
+	}
 	for (const name of VIEWS) {
 		const link = $(`to-${name}`);
 		if (name === view || (name === 'practise' && view === 'sheet')) link.setAttribute('aria-current', 'page');
